@@ -1,0 +1,44 @@
+#include "character/record.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace emberfell {
+
+void statcheck(vars& v) {
+    if (v.level > 99) {
+        v.exp = 0;
+        v.expneed = 0;
+    }
+    if (v.wis > 500) v.wis = 500;
+    if (v.wil > 500) v.wil = 500;
+    if (v.hp > v.maxhp) v.hp = v.maxhp;
+    if (v.mp > v.maxmp) v.mp = v.maxmp;
+    if (v.maxhp > 10000) v.maxhp = 10000;
+    if (v.maxmp > 5000) v.maxmp = 5000;
+    if (v.str > 500) v.str = 500;
+    if (v.vit > 500) v.vit = 500;
+    if (v.level > 100) v.level = 100;
+    if (v.gold > 30000 || v.gold < 0) v.gold = 30000;
+}
+
+std::int32_t clamp32(std::int64_t n) {
+    constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(n < lo ? lo : n > hi ? hi : n);
+}
+
+std::int32_t clamp32(double d) {
+    if (std::isnan(d)) return 0;
+    if (d <= std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (d >= std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(d);
+}
+
+void setname(vars& v, const char* name) {
+    std::strncpy(v.name, name, sizeof v.name - 1);
+    v.name[sizeof v.name - 1] = '\0';
+}
+
+}  // namespace emberfell

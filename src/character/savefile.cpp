@@ -1,0 +1,147 @@
+#include "character/savefile.h"
+
+#include <array>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "console/console.h"
+#include "console/input.h"
+#include "shell/screens.h"
+
+namespace emberfell {
+
+namespace {
+
+const char* const openerror = "                  An error occured while opening the file\n\n";
+const char* const writeerror = "                  An error occured while writing the file\n\n";
+
+// A save is written here first and put in place only when it is whole. The
+// name is longer than any knight's name can be, so it is nobody's save.
+const char* const unfinished = "saves/.unfinished-save-of-emberfell";
+
+// Lines 1 to 28 of a save file, in their order.
+std::array<std::int32_t*, 28> numberlines(vars& v) {
+    return {&v.maxhp, &v.str,      &v.vit,      &v.atk,      &v.def,      &v.gold,     &v.level,
+            &v.exp,   &v.expneed,  &v.maxmp,    &v.kills,    &v.hp,       &v.mp,       &v.spells,
+            &v.weapon, &v.armor,   &v.quest,    &v.party[0], &v.party[1], &v.party[2], &v.party[3],
+            &v.party[4], &v.party[5], &v.party[6], &v.party[7], &v.party[8], &v.wis,   &v.wil};
+}
+
+// A name the file system could take as a path of its own rather than as one
+// file in "saves" is refused like a name it cannot store.
+bool filename(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+#ifdef _WIN32
+    return name.find_first_of("/\\:") == std::string::npos;
+#else
+    return name.find('/') == std::string::npos;
+#endif
+}
+
+std::string savepath(const std::string& name) { return "saves/" + name; }
+
+// A number as the game reads one: an optional sign and digits at the start
+// of the word; beyond 32 bits it is cut to the range.
+bool parsenumber(const std::string& word, std::int32_t& value) {
+    const char* first = word.data();
+    const char* last = first + word.size();
+    bool negative = false;
+    if (first != last && (*first == '+' || *first == '-')) negative = *first++ == '-';
+    if (first == last || *first < '0' || *first > '9') return false;
+    std::int64_t n = 0;
+    for (; first != last && *first >= '0' && *first <= '9'; ++first) {
+        n = n * 10 + (*first - '0');
+        if (n > (std::int64_t{1} << 32)) n = std::int64_t{1} << 32;
+    }
+    value = clamp32(negative ? -n : n);
+    return true;
+}
+
+// Write the save whole to the unfinished file, then put it in place.
+bool writesave(const std::string& path, const std::string& text, bool& opened) {
+    std::ofstream file(unfinished, std::ios::trunc);
+    opened = static_cast<bool>(file);
+    if (!opened) return false;
+    file << text;
+    file.flush();
+    const bool written = static_cast<bool>(file);
+    file.close();
+    if (written && !file.fail() && replacefile(unfinished, path)) return true;
+    std::remove(unfinished);
+    return false;
+}
+
+}  // namespace
+
+std::string savetext(const vars& v) {
+    vars copy = v;
+    std::ostringstream text;
+    for (std::int32_t* field : numberlines(copy)) text << *field << "\n";
+    text << v.name << "\n";
+    return text.str();
+}
+
+void readsave(vars& v, const std::string& text, const std::string& fallbackname) {
+    std::istringstream file(text);
+    std::string word;
+    for (std::int32_t* field : numberlines(v)) {
+        if (!(file >> word)) break;
+        parsenumber(word, *field);
+    }
+    std::string name;
+    file.ignore(text.size() + 1, '\n');
+    std::getline(file, name);
+    if (!name.empty() && name.back() == '\r') name.pop_back();
+    if (name.empty()) name = fallbackname;
+    setname(v, name.substr(0, 25).c_str());
+}
+
+void zsave(vars v) {
+    title();
+    out() << "Are you sure you want to save? ";
+    const char answer = readanswer();
+    if (answer != 'y' && answer != 'Y') {
+        out() << "\n\n                                not saved\n\n";
+        waitkey();
+        return;
+    }
+    out() << "\n\n                                saving...\n\n";
+    makedir("saves");
+    bool opened = false;
+    if (!filename(v.name)) {
+        out() << openerror;
+    } else if (writesave(savepath(v.name), savetext(v), opened)) {
+        out() << "                                saved\n\n";
+    } else {
+        out() << (opened ? writeerror : openerror);
+    }
+    waitkey();
+}
+
+void zload(vars& v, char& answer) {
+    title();
+    out() << "Enter character name to load: ";
+    const std::string name = readname();
+    out() << "\n\n                                  loading...\n\n";
+    std::ifstream file;
+    std::error_code ignored;
+    if (filename(name) && !std::filesystem::is_directory(savepath(name), ignored)) {
+        file.open(savepath(name), std::ios::binary);
+    }
+    if (!file.is_open()) {
+        out() << openerror;
+        answer = '0';
+        waitkey();
+        return;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    readsave(v, text.str(), name);
+    out() << "                                  loaded\n\n";
+    waitkey();
+}
+
+}  // namespace emberfell

@@ -1,0 +1,99 @@
+#include "character/sheet.h"
+
+#include <ostream>
+
+#include "console/console.h"
+#include "shell/screens.h"
+
+namespace emberfell {
+
+namespace {
+
+// Item names by number; 0 and anything outside 1..11 is the fallback.
+constexpr const char* weapons[] = {
+    "Fist",    "Knife",       "Dagger",         "Short Sword",   "Long Sword",
+    "Broad Sword", "Two-handed Sword", "Ice Edge", "Tempest",     "Night Blade",
+    "Might of Chaos", "Sword of the Gods",
+};
+constexpr const char* armors[] = {
+    "Clothes",    "Leather",     "Studded Leather", "Chain Mail",   "Splint Mail",
+    "Breastplate", "Full Plate", "Enchanted Robes", "Demon's Edge", "Whirlwind",
+    "Hellforge",  "Armor of the Emberfell",
+};
+
+// Companion lines in the order of the `party` flags.
+constexpr const char* companions[] = {
+    "* Elenium\n",  "* Drizzt Do'Urden\n", "* Elminster\n", "* Richard Rahl\n", "* Belgarion\n",
+    "* Elbryan\n",  "* Thatch\n",          "* Duran\n",     "* Garath\n",
+};
+
+// Spell lines in the order the spells are learned.
+constexpr const char* spelllines[] = {
+    "* Cure\n",  "* Water Blast\n", "* Fireball\n",        "* Earthquake\n",
+    "* Tornado\n", "* Freeze\n",    "* Melt\n",            "* Avalanche\n",
+    "* Lightning Storm\n", "* Life\n", "* Apocalypse\n",   "* Super Nova\n",
+};
+
+const char* itemname(const char* const (&names)[12], std::int32_t number) {
+    return number >= 1 && number <= 11 ? names[number] : names[0];
+}
+
+void header() {
+    title();
+    out() << "******************************** Stats *****************************************\n";
+}
+
+void numbers(const vars& v) {
+    header();
+    out() << "Name: " << v.name << "\n"
+          << "Level: " << v.level << "\n"
+          << "HP: " << v.hp << "/" << v.maxhp << "\n"
+          << "MP: " << v.mp << "/" << v.maxmp << "\n"
+          << "Strength: " << v.str << "\n"
+          << "Vitality: " << v.vit << "\n"
+          << "Wisdom: " << v.wis << "\n"
+          << "Will: " << v.wil << "\n"
+          << "Weapon: " << itemname(weapons, v.weapon) << "\n"
+          << "Attack value: " << v.atk << "\n"
+          << "Armor: " << itemname(armors, v.armor) << "\n"
+          << "Defense value: " << v.def << "\n"
+          << "Experience: " << v.exp << "\n"
+          << "Experience Needed: " << v.expneed << "\n"
+          << "Gold: " << v.gold << "\n"
+          << "Monsters Killed: " << v.kills << "\n";
+    waitkey();
+}
+
+void groupmembers(const vars& v) {
+    header();
+    out() << "Group members:\n";
+    bool anyone = false;
+    for (int i = 0; i < 9; ++i) {
+        if (v.party[i] != 1) continue;
+        out() << companions[i];
+        anyone = true;
+    }
+    if (!anyone) out() << "  none\n";
+    waitkey();
+}
+
+void spellsowned(const vars& v) {
+    header();
+    out() << "Spells Owned:\n";
+    if (v.spells >= 1 && v.spells <= 12) {
+        for (int n = v.spells; n >= 1; --n) out() << spelllines[n - 1];
+    } else {
+        out() << "  none\n";
+    }
+    waitkey();
+}
+
+}  // namespace
+
+void stats(vars v) {
+    numbers(v);
+    groupmembers(v);
+    spellsowned(v);
+}
+
+}  // namespace emberfell

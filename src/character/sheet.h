@@ -1,0 +1,10 @@
+#pragma once
+
+#include "character/record.h"
+
+namespace emberfell {
+
+// The three-page character sheet.
+void stats(vars v);
+
+}  // namespace emberfell

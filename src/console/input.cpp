@@ -1,0 +1,43 @@
+#include "console/input.h"
+
+#include <istream>
+#include <limits>
+
+#include "console/console.h"
+
+namespace emberfell {
+
+char readanswer() {
+    char c = 0;
+    if (!(in() >> c)) end(0);
+    return c;
+}
+
+void discardline() { in().ignore(80, '\n'); }
+
+int readnumber() {
+    std::istream& s = in();
+    int n = 0;
+    if (s >> n) return n;
+    if (s.eof()) end(0);
+    s.clear();
+    s.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    return 0;
+}
+
+std::string readname() {
+    std::istream& s = in();
+    std::string name;
+    int c = s.peek();
+    if (c == std::char_traits<char>::eof()) end(0);
+    while (name.size() < 25 && c != std::char_traits<char>::eof() && c != '\n') {
+        name += static_cast<char>(s.get());
+        c = s.peek();
+    }
+    discardline();
+    // A line typed or piped with a CR LF line end keeps no CR in the name.
+    if (!name.empty() && name.back() == '\r') name.pop_back();
+    return name;
+}
+
+}  // namespace emberfell

@@ -1,0 +1,8 @@
+// Not built yet.
+#include "town/town.h"
+
+namespace emberfell {
+
+void magicshop(vars&) {}
+
+}  // namespace emberfell
