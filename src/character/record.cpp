@@ -31,8 +31,10 @@ std::int32_t clamp32(std::int64_t n) {
 
 std::int32_t clamp32(double d) {
     if (std::isnan(d)) return 0;
-    if (d <= std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
-    if (d >= std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    if (d <= std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    if (d >= std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(d);
 }
 

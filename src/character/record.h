@@ -49,9 +49,15 @@ void statcheck(vars& v);
 // overflowing: an edited save file can put any value in any field.
 std::int32_t clamp32(std::int64_t n);
 std::int32_t clamp32(double d);  // truncated toward zero; NaN gives 0
-inline std::int32_t plus(std::int32_t a, std::int64_t b) { return clamp32(std::int64_t{a} + b); }
-inline std::int32_t minus(std::int32_t a, std::int64_t b) { return clamp32(std::int64_t{a} - b); }
-inline std::int32_t times(std::int32_t a, std::int64_t b) { return clamp32(std::int64_t{a} * b); }
+inline std::int32_t plus(std::int32_t a, std::int64_t b) {
+    return clamp32(std::int64_t{a} + b);
+}
+inline std::int32_t minus(std::int32_t a, std::int64_t b) {
+    return clamp32(std::int64_t{a} - b);
+}
+inline std::int32_t times(std::int32_t a, std::int64_t b) {
+    return clamp32(std::int64_t{a} * b);
+}
 
 // Set the knight's name (at most 25 characters are kept).
 void setname(vars& v, const char* name);

@@ -24,10 +24,11 @@ const char* const unfinished = "saves/.unfinished-save-of-emberfell";
 
 // Lines 1 to 28 of a save file, in their order.
 std::array<std::int32_t*, 28> numberlines(vars& v) {
-    return {&v.maxhp, &v.str,      &v.vit,      &v.atk,      &v.def,      &v.gold,     &v.level,
-            &v.exp,   &v.expneed,  &v.maxmp,    &v.kills,    &v.hp,       &v.mp,       &v.spells,
-            &v.weapon, &v.armor,   &v.quest,    &v.party[0], &v.party[1], &v.party[2], &v.party[3],
-            &v.party[4], &v.party[5], &v.party[6], &v.party[7], &v.party[8], &v.wis,   &v.wil};
+    return {&v.maxhp,    &v.str,      &v.vit,      &v.atk,      &v.def,      &v.gold,
+            &v.level,    &v.exp,      &v.expneed,  &v.maxmp,    &v.kills,    &v.hp,
+            &v.mp,       &v.spells,   &v.weapon,   &v.armor,    &v.quest,    &v.party[0],
+            &v.party[1], &v.party[2], &v.party[3], &v.party[4], &v.party[5], &v.party[6],
+            &v.party[7], &v.party[8], &v.wis,      &v.wil};
 }
 
 // A name the file system could take as a path of its own rather than as one
@@ -41,7 +42,9 @@ bool filename(const std::string& name) {
 #endif
 }
 
-std::string savepath(const std::string& name) { return "saves/" + name; }
+std::string savepath(const std::string& name) {
+    return "saves/" + name;
+}
 
 // A number as the game reads one: an optional sign and digits at the start
 // of the word; beyond 32 bits it is cut to the range.

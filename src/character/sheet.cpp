@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "character/spellbook.h"
 #include "console/console.h"
 #include "shell/screens.h"
 
@@ -11,27 +12,20 @@ namespace {
 
 // Item names by number; 0 and anything outside 1..11 is the fallback.
 constexpr const char* weapons[] = {
-    "Fist",    "Knife",       "Dagger",         "Short Sword",   "Long Sword",
-    "Broad Sword", "Two-handed Sword", "Ice Edge", "Tempest",     "Night Blade",
-    "Might of Chaos", "Sword of the Gods",
+    "Fist",       "Knife",       "Dagger",           "Short Sword",
+    "Long Sword", "Broad Sword", "Two-handed Sword", "Ice Edge",
+    "Tempest",    "Night Blade", "Might of Chaos",   "Sword of the Gods",
 };
 constexpr const char* armors[] = {
-    "Clothes",    "Leather",     "Studded Leather", "Chain Mail",   "Splint Mail",
-    "Breastplate", "Full Plate", "Enchanted Robes", "Demon's Edge", "Whirlwind",
-    "Hellforge",  "Armor of the Emberfell",
+    "Clothes",      "Leather",     "Studded Leather", "Chain Mail",
+    "Splint Mail",  "Breastplate", "Full Plate",      "Enchanted Robes",
+    "Demon's Edge", "Whirlwind",   "Hellforge",       "Armor of the Emberfell",
 };
 
 // Companion lines in the order of the `party` flags.
 constexpr const char* companions[] = {
-    "* Elenium\n",  "* Drizzt Do'Urden\n", "* Elminster\n", "* Richard Rahl\n", "* Belgarion\n",
-    "* Elbryan\n",  "* Thatch\n",          "* Duran\n",     "* Garath\n",
-};
-
-// Spell lines in the order the spells are learned.
-constexpr const char* spelllines[] = {
-    "* Cure\n",  "* Water Blast\n", "* Fireball\n",        "* Earthquake\n",
-    "* Tornado\n", "* Freeze\n",    "* Melt\n",            "* Avalanche\n",
-    "* Lightning Storm\n", "* Life\n", "* Apocalypse\n",   "* Super Nova\n",
+    "* Elenium\n", "* Drizzt Do'Urden\n", "* Elminster\n", "* Richard Rahl\n", "* Belgarion\n",
+    "* Elbryan\n", "* Thatch\n",          "* Duran\n",     "* Garath\n",
 };
 
 const char* itemname(const char* const (&names)[12], std::int32_t number) {
@@ -80,8 +74,8 @@ void groupmembers(const vars& v) {
 void spellsowned(const vars& v) {
     header();
     out() << "Spells Owned:\n";
-    if (v.spells >= 1 && v.spells <= 12) {
-        for (int n = v.spells; n >= 1; --n) out() << spelllines[n - 1];
+    if (v.spells >= 1 && v.spells <= spellcount) {
+        for (int n = v.spells; n >= 1; --n) out() << "* " << spellnames[n - 1] << "\n";
     } else {
         out() << "  none\n";
     }

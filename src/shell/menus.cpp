@@ -42,12 +42,28 @@ void startmenu(vars& v, char& answer) {
         answer = readanswer();
         discardline();
         switch (answer) {
-            case 'n': case 'N': newknight(v); break;
-            case 'l': case 'L': zload(v, answer); break;
-            case 's': case 'S': story(); break;
-            case 'i': case 'I': instruction(); break;
-            case 'c': case 'C': credit(); break;
-            default: break;
+            case 'n':
+            case 'N':
+                newknight(v);
+                break;
+            case 'l':
+            case 'L':
+                zload(v, answer);
+                break;
+            case 's':
+            case 'S':
+                story();
+                break;
+            case 'i':
+            case 'I':
+                instruction();
+                break;
+            case 'c':
+            case 'C':
+                credit();
+                break;
+            default:
+                break;
         }
     }
 }
@@ -62,18 +78,41 @@ void mainmenu(vars& v, char& answer) {
         answer = readanswer();
         discardline();
         switch (answer) {
-            case 'm': case 'M': monster(v); break;
-            case 'q': case 'Q': quests(v); break;
-            case 'b': case 'B': blacksmith(v); break;
-            case 'g': case 'G': magicshop(v); break;
-            case 'i': case 'I': inn(v); break;
-            case 's': case 'S': stats(v); break;
-            case 'a': case 'A': zsave(v); break;
-            case 'e': case 'E':
+            case 'm':
+            case 'M':
+                monster(v);
+                break;
+            case 'q':
+            case 'Q':
+                quests(v);
+                break;
+            case 'b':
+            case 'B':
+                blacksmith(v);
+                break;
+            case 'g':
+            case 'G':
+                magicshop(v);
+                break;
+            case 'i':
+            case 'I':
+                inn(v);
+                break;
+            case 's':
+            case 'S':
+                stats(v);
+                break;
+            case 'a':
+            case 'A':
+                zsave(v);
+                break;
+            case 'e':
+            case 'E':
                 out() << "\nGoodbye!!\n\n";
                 waitkey();
                 break;
-            default: break;
+            default:
+                break;
         }
     } while (answer != 'e' && answer != 'E');
 }
