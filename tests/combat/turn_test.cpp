@@ -155,7 +155,8 @@ TEST(Magic, CureCostIsNotRoundedDown) {
 
     v.mp = 3334;
     Session t("2\n1\n");
-    EXPECT_EQ(turn(t, v, f), turnscreen(v) + list + "You attack\n Cure: +203 HP\n");
+    const std::string before = turnscreen(v);
+    EXPECT_EQ(turn(t, v, f), before + list + "You attack\n Cure: +203 HP\n");
     EXPECT_EQ(v.mp, 0);
     EXPECT_EQ(v.hp, 10);  // 203 healed, capped at maxhp
 }
