@@ -1,8 +1,97 @@
-// Not built yet.
+// The magic shop: the next spell of the sequence, or one of six potions; one
+// purchase per visit.
+
+#include <cstdint>
+#include <iomanip>
+#include <ostream>
+
+#include "character/spellbook.h"
+#include "console/console.h"
+#include "console/input.h"
+#include "shell/screens.h"
+#include "town/potions.h"
 #include "town/town.h"
 
 namespace emberfell {
 
-void magicshop(vars&) {}
+namespace {
+
+// The shop sells every spell but the last; the last cannot be bought.
+constexpr std::int32_t spellsforsale = spellcount - 1;
+
+void learnspell(vars& v) {
+    title();
+    if (v.spells < 0 || v.spells >= spellsforsale) {
+        out() << "I have no spells for you to buy at this time\n";
+        waitkey();
+        return;
+    }
+    const std::int32_t price = (v.spells + 1) * 200;
+    out() << "Gold: " << std::setw(5) << v.gold << "\n"
+          << "Cost: " << std::setw(5) << price << "\n"
+          << "Would you like to buy the " << spellnames[v.spells] << " spell? ";
+    const char answer = readanswer();
+    if (answer != 'y' && answer != 'Y') {
+        out() << "\nAh, well...\n";
+    } else if (price > v.gold) {
+        out() << "\nnot enough money\n";
+    } else {
+        v.gold = minus(v.gold, price);
+        v.spells = plus(v.spells, 1);
+        out() << "\nYou bought the spell!!\n";
+    }
+    waitkey();
+}
+
+// The money is asked for before the cap is looked at.
+void drink(vars& v, const potion& p) {
+    std::int32_t& field = v.*p.field;
+    if (v.gold < potionprice) {
+        out() << "\nnot enough money!!\n";
+    } else if (field >= p.cap) {
+        out() << p.atcap;
+    } else {
+        v.gold = minus(v.gold, potionprice);
+        field = plus(field, p.step);
+        out() << p.sold;
+        if (field >= p.cap) {
+            out() << p.reached;
+            field = p.cap;
+        }
+    }
+    waitkey();
+}
+
+// The potion of a choice, or none when the choice names no potion.
+const potion* potionfor(int choice) {
+    return choice >= firstpotion && choice < firstpotion + potioncount
+               ? &potions[choice - firstpotion]
+               : nullptr;
+}
+
+void shopmenu(const vars& v) {
+    title();
+    out() << "Welcome, young knight, I see that you have the gift of magic.\n"
+          << "What can I do for you?\n\n"
+          << "Gold: " << std::setw(5) << v.gold << "\n"
+          << "1) Learn a spell\n";
+    for (const potion& p : potions) out() << p.menuline;
+    out() << "8) I don't need anything\n? ";
+}
+
+}  // namespace
+
+void magicshop(vars& v) {
+    shopmenu(v);
+    const int choice = readnumber();
+    if (choice == 1) {
+        learnspell(v);
+    } else if (const potion* p = potionfor(choice)) {
+        drink(v, *p);
+    } else {
+        out() << "\nMaybe next time...\n";
+        waitkey();
+    }
+}
 
 }  // namespace emberfell
