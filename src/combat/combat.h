@@ -10,10 +10,10 @@ namespace emberfell {
 // seeded with the clock's whole seconds on every draw.
 int random();
 
-int attack(vars v);      // 2 x (str + atk)
-int defense(vars v);     // vit + def
-void hpdisp(vars v);     // "HP: hp/maxhp" and "MP: mp/maxmp"
-double wisdom(vars v);   // the spells' cost factor
+int attack(vars v);        // 2 x (str + atk)
+int defense(vars v);       // vit + def
+void hpdisp(vars v);       // "HP: hp/maxhp" and "MP: mp/maxmp"
+double wisdom(vars v);     // the spells' cost factor
 double willpower(vars v);  // the spells' power factor
 
 // One whole player's turn: attack, a spell, or a paid flight.

@@ -1,12 +1,42 @@
-// Not built yet: the inn comes with the combat work.
+// The Lonely Tankard Inn, and the full heal it shares with level advancement
+// and the final quest.
+
+#include <iomanip>
+#include <ostream>
+
+#include "console/console.h"
+#include "console/input.h"
+#include "shell/screens.h"
 #include "town/town.h"
 
 namespace emberfell {
 
-void inn(vars&) {}
 void heal(vars& v) {
     v.hp = v.maxhp;
     v.mp = v.maxmp;
+}
+
+void inn(vars& v) {
+    const int price = v.level / 2;
+    title();
+    out() << "Welcome to the Lonely Tankard Inn. You can rest here and heal HP and MP.\n"
+          << "HP: " << v.hp << "/" << v.maxhp << "\n"
+          << "MP: " << v.mp << "/" << v.maxmp << "\n"
+          << "Gold: " << std::setw(5) << v.gold << "\n"
+          << "Cost: " << price << " gold\n"
+          << "Would you like to rest? ";
+    const char answer = readanswer();
+    if (answer != 'y' && answer != 'Y') {
+        out()
+            << "\nNo? Well then, what are you doing here? GET OUT!! You're holding up business.\n";
+    } else if (price > v.gold) {
+        out() << "\nnot enough money!!\n";
+    } else {
+        v.gold = minus(v.gold, price);
+        heal(v);
+        out() << "\nYou feel refreshed\n";
+    }
+    waitkey();
 }
 
 }  // namespace emberfell

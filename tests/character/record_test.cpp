@@ -1,11 +1,11 @@
 // The record's new-game values and the limits that statcheck restores.
 
+#include "character/record.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
-
-#include "character/record.h"
 
 namespace emberfell {
 namespace {
@@ -16,7 +16,8 @@ TEST(Record, NewGameValues) {
     EXPECT_EQ(v.hp, 10);
     EXPECT_EQ(v.maxmp, 5);
     EXPECT_EQ(v.mp, 5);
-    for (int field : {v.str, v.vit, v.atk, v.def, v.wis, v.wil, v.level, v.quest}) EXPECT_EQ(field, 1);
+    for (int field : {v.str, v.vit, v.atk, v.def, v.wis, v.wil, v.level, v.quest})
+        EXPECT_EQ(field, 1);
     EXPECT_EQ(v.expneed, 4);
     for (int field : {v.gold, v.exp, v.kills, v.spells, v.weapon, v.armor}) EXPECT_EQ(field, 0);
     for (int flag : v.party) EXPECT_EQ(flag, 0);
@@ -44,8 +45,8 @@ TEST(Statcheck, LevelHundredEndsExperience) {
 
 TEST(Statcheck, GoldOutOfRangeBecomesTheLimit) {
     vars v;
-    for (auto [before, after] : {std::pair{-5, 30000}, {30001, 30000}, {30000, 30000}, {0, 0},
-                                 {INT_MIN, 30000}}) {
+    for (auto [before, after] :
+         {std::pair{-5, 30000}, {30001, 30000}, {30000, 30000}, {0, 0}, {INT_MIN, 30000}}) {
         v.gold = before;
         statcheck(v);
         EXPECT_EQ(v.gold, after) << "gold before: " << before;

@@ -15,7 +15,8 @@ namespace emberfell::testing {
 namespace {
 
 std::string scratchdir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "emberfell-e2e-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "emberfell-e2e-XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
     return pattern;
 }

@@ -74,7 +74,7 @@ int Terminal::wait(int seconds) {
 }
 
 struct termios Terminal::mode() const {
-    struct termios t{};
+    struct termios t {};
     tcgetattr(master, &t);
     return t;
 }

@@ -11,7 +11,7 @@
 namespace emberfell::testing {
 
 class Terminal {
-public:
+  public:
     // Start the game in `workdir` (saves go below it).
     explicit Terminal(const std::string& workdir);
     ~Terminal();
@@ -32,7 +32,7 @@ public:
     // Everything the game printed so far.
     const std::string& output() const { return seen; }
 
-private:
+  private:
     void readsome(int milliseconds);
 
     pid_t child = -1;

@@ -8,9 +8,13 @@
 
 namespace emberfell::testing {
 
-Session::Session(std::string typed) : con(std::move(typed)) { setconsole(con); }
+Session::Session(std::string typed) : con(std::move(typed)) {
+    setconsole(con);
+}
 
-Session::~Session() { resetconsole(); }
+Session::~Session() {
+    resetconsole();
+}
 
 std::vector<std::string> screens(const std::string& transcript) {
     std::vector<std::string> found;

@@ -12,7 +12,7 @@
 namespace emberfell::testing {
 
 class Session {
-public:
+  public:
     explicit Session(std::string typed = "");
     ~Session();
     Session(const Session&) = delete;
@@ -36,7 +36,7 @@ public:
 
     ScriptedConsole con;
 
-private:
+  private:
     bool programended = false;
     int endstatus = -1;
 };
@@ -50,14 +50,14 @@ inline const std::string titleline = "[clear]                             Emberf
 // A fresh empty working directory for the length of a test (saves go to
 // "saves" below the working directory).
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return dir; }
 
-private:
+  private:
     std::filesystem::path dir;
     std::filesystem::path previous;
 };
