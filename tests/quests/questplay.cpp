@@ -7,8 +7,9 @@
 
 namespace emberfell::testing {
 
-vars strongknight() {
+vars strongknight(int quest) {
     vars v;
+    v.quest = quest;
     setname(v, "Ayla");
     v.level = 100;
     v.exp = 0;

@@ -11,8 +11,9 @@
 namespace emberfell::testing {
 
 // Level 100 (so no level advancement asks for points), every stat at its cap,
-// and an attack of 31000: more than the first King of Dragons' 30000 HP.
-vars strongknight();
+// and an attack of 31000: more than the first King of Dragons' 30000 HP;
+// `quest` is the quest on the board.
+vars strongknight(int quest = 1);
 
 // The answers for `count` fights won by the first Attack of each.
 std::string attacks(int count);
