@@ -1,49 +1,264 @@
-// Not built yet: the encounters come with the combat work.
+// The one encounter routine that every monster of the bestiary fights by,
+// and the entry operations that start it with their monster's row.
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "character/record.h"
+#include "combat/combat.h"
+#include "console/console.h"
+#include "encounters/bestiary.h"
 #include "encounters/encounters.h"
+#include "shell/screens.h"
 
 namespace emberfell {
+namespace {
 
-void monster(vars&) {}
-void squirrel(vars&) {}
-void rabbit(vars&) {}
-void snake(vars&) {}
-void imp(vars&) {}
-void goblin(vars&) {}
-void bear(vars&) {}
-void nightstalker(vars&) {}
-void waterele(vars&) {}
-void thief(vars&) {}
-void ogre(vars&) {}
-void fireele(vars&) {}
-void genie(vars&) {}
-void centaur(vars&) {}
-void harpy(vars&) {}
-void earthele(vars&) {}
-void knight(vars&) {}
-void wizard(vars&) {}
-void golem(vars&) {}
-void giant(vars&) {}
-void basilisk(vars&) {}
-void windele(vars&) {}
-void demon(vars&) {}
-void destructionele(vars&) {}
-void sapphiredrag(vars&) {}
-void emeralddrag(vars&) {}
-void rubydrag(vars&) {}
-void diamonddrag(vars&) {}
-void onyxdrag(vars&) {}
-void golddrag(vars&) {}
-void moondrag(vars&) {}
-void snape(vars&) {}
-void dragonfly(vars&) {}
-void shadowcat(vars&) {}
-void face(vars&) {}
-void crystaldrag(vars&) {}
-void guildmaster(vars&) {}
-void skeleton(vars&) {}
-void troll(vars&) {}
-void demonlord(vars&) {}
-void kingdrag1(vars&) {}
-void kingdrag2(vars&) {}
+// Print a text, waiting for a key wherever it holds the wait mark.
+void show(std::string_view text) {
+    for (std::size_t at = text.find(keywait); at != std::string_view::npos;
+         at = text.find(keywait)) {
+        out() << text.substr(0, at);
+        waitkey();
+        text.remove_prefix(at + 1);
+    }
+    out() << text;
+}
+
+// The damage of a blow, read from the record at the moment it lands.
+int damageof(const blow& b, const vars& v) {
+    switch (b.kind) {
+        case harm::fixed:
+            return b.damage;
+        case harm::halfhp:
+            return v.hp / 2;
+        case harm::strength:
+            return plus(v.str, v.atk);
+        case harm::twicestrength:
+            return clamp32((std::int64_t{v.str} + v.atk) * 2);
+        case harm::quartermaxhp:
+            return v.maxhp / 4;
+        case harm::quarterhp:
+            return v.hp / 4;
+    }
+    return b.damage;
+}
+
+// The blow's lines, and what it does to the monster itself; gives the damage.
+int strikeline(const blow& b, int& enemyhp, vars& v) {
+    if (b.monsterhp > 0) {
+        out() << " " << b.name << ": +" << b.monsterhp << " enemy HP\n";
+        enemyhp = plus(enemyhp, b.monsterhp);
+    }
+    const int damage = b.monsterhp > 0 ? 0 : damageof(b, v);
+    if (b.monsterhp <= 0) out() << " " << b.name << ": -" << damage << " HP\n";
+    if (b.monsterhp < 0) {
+        out() << std::string(b.name.size() + 3, ' ') << b.monsterhp << " enemy HP\n";
+        enemyhp = plus(enemyhp, b.monsterhp);
+    }
+    if (b.spares) v.hp = plus(v.hp, 1);
+    return damage;
+}
+
+// What the knight loses: the damage less the defense value, at least 1
+// (or the whole damage where the monster ignores defense).
+void takeblow(guard g, int damage, vars& v) {
+    if (g == guard::shownzero || g == guard::ignored) {
+        out() << "Defense value: " << (g == guard::ignored ? "ignored" : "0") << "\n";
+        v.hp = minus(v.hp, damage);
+        return;
+    }
+    std::int64_t shield = defense(v);
+    out() << "Defense value: " << shield << "\n";
+    if (shield >= damage) shield = std::int64_t{damage} - 1;
+    if (g == guard::half) shield /= 2;
+    v.hp = clamp32(std::int64_t{v.hp} - damage + shield);
+}
+
+void monsterblow(const monsterrow& m, int& enemyhp, vars& v) {
+    const int roll = random();
+    out() << "Enemy attacks\n";
+    const int damage = strikeline(m.blows[roll - 1], enemyhp, v);
+    takeblow(m.special.defense, damage, v);
+}
+
+void regenerate(const monsterrow& m, int& enemyhp) {
+    out() << m.special.regenline;
+    enemyhp = plus(enemyhp, m.special.regenerates);
+    if (enemyhp > m.starthp) enemyhp = m.starthp;
+}
+
+void victory(const monsterrow& m, vars& v) {
+    title();
+    show(m.closing);
+    if (m.special.pays == reward::goldandexp) {
+        const int found = plus(v.level, m.goldbonus);
+        out() << "\nFound " << found << " gold\n";
+        v.gold = plus(v.gold, found);
+    }
+    if (m.special.pays != reward::nothing) {
+        out() << "Gained " << m.experience << " experience\n";
+        v.exp = plus(v.exp, m.experience);
+    }
+    waitkey();
+    lvlup(v);
+}
+
+}  // namespace
+
+// One whole fight against the monster of this row, from its intro to its
+// death (reward paid) or the knight's flight. A lost fight never returns.
+void encounter(const monsterrow& m, vars& v) {
+    int enemyhp = m.starthp;
+    int outcome = 0;
+    title();
+    show(m.intro);
+    while (outcome != 1) {
+        battle(enemyhp, v, outcome);
+        out() << "\n";
+        if (outcome == 2 && m.special.canrun) break;
+        if (outcome == 2) {
+            out() << "Can't run!!\n\n";
+            outcome = 0;
+        }
+        if (outcome == 0) {
+            monsterblow(m, enemyhp, v);
+            outcome = winlose(enemyhp, v);
+        }
+        out() << "\n";
+        if (outcome != 1 && m.special.regenerates != 0) regenerate(m, enemyhp);
+        if (outcome == 1 || !m.special.companions) continue;
+        group(enemyhp, v);
+        outcome = winlose(enemyhp, v);
+    }
+    if (outcome == 1) victory(m, v);
+    statcheck(v);
+}
+
+void squirrel(vars& v) {
+    encounter(bestiaryrow("squirrel"), v);
+}
+void rabbit(vars& v) {
+    encounter(bestiaryrow("rabbit"), v);
+}
+void snake(vars& v) {
+    encounter(bestiaryrow("snake"), v);
+}
+void imp(vars& v) {
+    encounter(bestiaryrow("imp"), v);
+}
+void goblin(vars& v) {
+    encounter(bestiaryrow("goblin"), v);
+}
+void bear(vars& v) {
+    encounter(bestiaryrow("bear"), v);
+}
+void nightstalker(vars& v) {
+    encounter(bestiaryrow("nightstalker"), v);
+}
+void waterele(vars& v) {
+    encounter(bestiaryrow("waterele"), v);
+}
+void thief(vars& v) {
+    encounter(bestiaryrow("thief"), v);
+}
+void ogre(vars& v) {
+    encounter(bestiaryrow("ogre"), v);
+}
+void fireele(vars& v) {
+    encounter(bestiaryrow("fireele"), v);
+}
+void genie(vars& v) {
+    encounter(bestiaryrow("genie"), v);
+}
+void centaur(vars& v) {
+    encounter(bestiaryrow("centaur"), v);
+}
+void harpy(vars& v) {
+    encounter(bestiaryrow("harpy"), v);
+}
+void earthele(vars& v) {
+    encounter(bestiaryrow("earthele"), v);
+}
+void knight(vars& v) {
+    encounter(bestiaryrow("knight"), v);
+}
+void wizard(vars& v) {
+    encounter(bestiaryrow("wizard"), v);
+}
+void golem(vars& v) {
+    encounter(bestiaryrow("golem"), v);
+}
+void giant(vars& v) {
+    encounter(bestiaryrow("giant"), v);
+}
+void basilisk(vars& v) {
+    encounter(bestiaryrow("basilisk"), v);
+}
+void windele(vars& v) {
+    encounter(bestiaryrow("windele"), v);
+}
+void demon(vars& v) {
+    encounter(bestiaryrow("demon"), v);
+}
+void destructionele(vars& v) {
+    encounter(bestiaryrow("destructionele"), v);
+}
+void sapphiredrag(vars& v) {
+    encounter(bestiaryrow("sapphiredrag"), v);
+}
+void emeralddrag(vars& v) {
+    encounter(bestiaryrow("emeralddrag"), v);
+}
+void rubydrag(vars& v) {
+    encounter(bestiaryrow("rubydrag"), v);
+}
+void diamonddrag(vars& v) {
+    encounter(bestiaryrow("diamonddrag"), v);
+}
+void onyxdrag(vars& v) {
+    encounter(bestiaryrow("onyxdrag"), v);
+}
+void golddrag(vars& v) {
+    encounter(bestiaryrow("golddrag"), v);
+}
+void moondrag(vars& v) {
+    encounter(bestiaryrow("moondrag"), v);
+}
+void snape(vars& v) {
+    encounter(bestiaryrow("snape"), v);
+}
+void dragonfly(vars& v) {
+    encounter(bestiaryrow("dragonfly"), v);
+}
+void shadowcat(vars& v) {
+    encounter(bestiaryrow("shadowcat"), v);
+}
+void face(vars& v) {
+    encounter(bestiaryrow("face"), v);
+}
+void crystaldrag(vars& v) {
+    encounter(bestiaryrow("crystaldrag"), v);
+}
+void guildmaster(vars& v) {
+    encounter(bestiaryrow("guildmaster"), v);
+}
+void skeleton(vars& v) {
+    encounter(bestiaryrow("skeleton"), v);
+}
+void troll(vars& v) {
+    encounter(bestiaryrow("troll"), v);
+}
+void demonlord(vars& v) {
+    encounter(bestiaryrow("demonlord"), v);
+}
+void kingdrag1(vars& v) {
+    encounter(bestiaryrow("kingdrag1"), v);
+}
+void kingdrag2(vars& v) {
+    encounter(bestiaryrow("kingdrag2"), v);
+}
 
 }  // namespace emberfell

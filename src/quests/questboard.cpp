@@ -1,18 +1,27 @@
-// Not built yet: the quest board and its scripts.
-#include "quests/quests.h"
+// The quest board: the one notice whose number `quest` holds.
+#include <ostream>
 
 #include "console/console.h"
+#include "console/input.h"
+#include "quests/notices.h"
+#include "quests/quests.h"
+#include "shell/screens.h"
 
 namespace emberfell {
 
-void quests(vars&) {}
-void goblinden(vars&) {}
-void animaltrouble(vars&) {}
-void ogreforest(vars&) {}
-void centaurraiding(vars&) {}
-void harpies(vars&) {}
-void corruption(vars&) {}
-void demontrace(vars&) {}
-void dragonking(vars&) { end(0); }
+void quests(vars& v) {
+    title();
+    out() << "Quest Board:\n";
+    const std::span<const notice> board = questnotices();
+    if (v.quest < 1 || v.quest > static_cast<int>(board.size())) {
+        out() << "No messages on the quest board\n";
+        waitkey();
+        return;
+    }
+    const notice& n = board[static_cast<std::size_t>(v.quest - 1)];
+    out() << n.text << "Would you like to take this quest? ";
+    const char answer = readanswer();
+    if (answer == 'y' || answer == 'Y') n.script(v);
+}
 
 }  // namespace emberfell

@@ -1,0 +1,68 @@
+// How long the whole game takes to play through the scripted console: a
+// strong knight takes the eight quests from the main menu, 94 fights in all,
+// and finishes on the score screen.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "character/record.h"
+#include "console/scripted.h"
+#include "shell/menus.h"
+
+namespace emberfell {
+namespace {
+
+// Level 100 with every stat at its cap and an attack that ends every fight,
+// the first King of Dragons' included, with one blow.
+vars strongknight() {
+    vars v;
+    setname(v, "Ayla");
+    v.level = 100;
+    v.exp = v.expneed = 0;
+    v.str = v.vit = v.wis = v.wil = 500;
+    v.atk = 15000;
+    v.def = 85;
+    v.maxhp = v.hp = 10000;
+    v.maxmp = v.mp = 5000;
+    return v;
+}
+
+std::string attacks(int count) {
+    std::string typed;
+    for (int i = 0; i < count; ++i) typed += "1\n";
+    return typed;
+}
+
+// Every quest taken from the board, every fight won with one Attack, the
+// left-hand path at the fork.
+std::string wholegame() {
+    std::string typed;
+    for (int fights : {10, 24, 5, 8, 8, 15, 8}) typed += "q\ny\n" + attacks(fights);
+    return typed + "q\ny\n" + attacks(6) + "1\n" + attacks(10);
+}
+
+void WholeGamePlaythrough(benchmark::State& state) {
+    const std::string typed = wholegame();
+    std::size_t printed = 0;
+    for (auto _ : state) {
+        ScriptedConsole con(typed);
+        setconsole(con);
+        vars v = strongknight();
+        char answer = 0;
+        try {
+            mainmenu(v, answer);
+        } catch (const ProgramEnd&) {
+        }
+        printed = con.output().size();
+        benchmark::DoNotOptimize(v.kills);
+        resetconsole();
+    }
+    state.counters["printed_bytes"] = static_cast<double>(printed);
+}
+BENCHMARK(WholeGamePlaythrough)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace emberfell
+
+BENCHMARK_MAIN();

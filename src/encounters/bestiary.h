@@ -1,0 +1,87 @@
+#pragma once
+// The bestiary: one constant row per encounter, read by the one encounter
+// routine (encounter.cpp). The rows themselves are in bestiary.cpp.
+
+#include <string_view>
+
+#include "character/record.h"
+
+namespace emberfell {
+
+// How a blow's damage is found: a fixed number, or worked out from the
+// knight's record at the moment of the blow.
+enum class harm {
+    fixed,          // the blow's own damage
+    halfhp,         // hp / 2
+    strength,       // str + atk
+    twicestrength,  // 2 x (str + atk)
+    quartermaxhp,   // maxhp / 4
+    quarterhp,      // hp / 4
+};
+
+struct blow {
+    std::string_view name;
+    int damage = 0;
+    harm kind = harm::fixed;
+    // What the blow does to the monster's own HP: above 0 it heals the
+    // monster (and the line shows only that), below 0 the monster hurts
+    // itself (shown on a second line under the damage).
+    int monsterhp = 0;
+    // The knight gets 1 HP that the defense then takes back: the knight
+    // loses nothing.
+    bool spares = false;
+};
+
+// What the knight's defense does against the monster's blows.
+enum class guard {
+    full,       // damage less defense, at least 1
+    half,       // damage less half the (capped) defense
+    shownzero,  // not counted; "Defense value: 0"
+    ignored,    // not counted; "Defense value: ignored"
+};
+
+// What a victory pays besides the closing text.
+enum class reward {
+    goldandexp,
+    exponly,
+    nothing,
+};
+
+// The rules a few monsters fight by; every other row keeps the defaults.
+struct rules {
+    guard defense = guard::full;
+    reward pays = reward::goldandexp;
+    bool canrun = true;      // false: "Can't run!!" and the fight goes on
+    bool companions = true;  // false: the companions never strike
+    int regenerates = 0;     // HP back after each pass, up to the start HP
+    std::string_view regenline = {};
+};
+
+// A '~' in an intro or a closing is a wait for a key at that point.
+inline constexpr char keywait = '~';
+
+struct monsterrow {
+    std::string_view routine;  // the entry operation's name
+    int starthp;
+    blow blows[3];  // for the rolls 1, 2 and 3
+    std::string_view intro;
+    std::string_view closing;
+    int goldbonus;  // gold found = level + this
+    int experience;
+    rules special = {};
+};
+
+// The row of the entry operation with this name.
+const monsterrow& bestiaryrow(std::string_view routine);
+
+// All the rows, in the bestiary's order.
+struct bestiaryrows {
+    const monsterrow* first;
+    int count;
+};
+bestiaryrows allrows();
+
+// One whole fight against this monster (encounter.cpp).
+void encounter(const monsterrow& m, vars& v);
+
+}  // namespace emberfell

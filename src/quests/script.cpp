@@ -1,0 +1,77 @@
+#include "quests/script.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "combat/combat.h"
+#include "console/console.h"
+#include "shell/screens.h"
+#include "town/town.h"
+
+namespace emberfell {
+
+namespace {
+
+void fight(vars& v, encounter monster, int times) {
+    for (int i = 0; i < times; ++i) monster(v);
+}
+
+void take(vars& v, const step& s) {
+    switch (s.what) {
+        case act::clear:
+            title();
+            break;
+        case act::print:
+            out() << s.text;
+            break;
+        case act::say:
+            out() << knightname(v) << s.text;
+            break;
+        case act::name:
+            out() << knightname(v);
+            break;
+        case act::wait:
+            waitkey();
+            break;
+        case act::fight:
+            fight(v, s.monster, s.amount);
+            break;
+        case act::gold:
+            v.gold = plus(v.gold, s.amount);
+            break;
+        case act::potion:
+            v.*s.field = plus(v.*s.field, s.amount);
+            break;
+        case act::join:
+            v.party[s.amount] = 1;
+            break;
+        case act::heal:
+            heal(v);
+            break;
+    }
+}
+
+}  // namespace
+
+void play(vars& v, std::span<const step> steps) {
+    for (const step& s : steps) take(v, s);
+}
+
+void closing(vars& v, const reward& r) {
+    title();
+    out() << "Quest Completed!!\n" << r.lines;
+    v.gold = plus(v.gold, r.gold);
+    v.exp = plus(v.exp, r.exp);
+    v.maxmp = plus(v.maxmp, r.maxmp);
+    v.quest = plus(v.quest, 1);
+    waitkey();
+    lvlup(v);
+}
+
+std::string_view knightname(const vars& v) {
+    const char* last = std::end(v.name);
+    return std::string_view(v.name,
+                            static_cast<std::size_t>(std::find(v.name, last, '\0') - v.name));
+}
+
+}  // namespace emberfell
