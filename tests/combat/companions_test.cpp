@@ -59,20 +59,38 @@ TEST(Group, AllNineOnARollOfOneWithGarathsCure) {
     vars v = fullparty();
     v.level = 4;
     v.maxhp = 300;
-    v.hp = 50;
+    v.hp = 290;
     int enemyhp = 0;
     Session s;
     s.con.roll(1, 9);
-    const std::string shown = s.run([&] { group(enemyhp, v); });
-    EXPECT_NE(shown.find("Garath attacks\n Cure: +212 HP\nDuran attacks\n"), std::string::npos);
+    // Garath's Cure shows its full 3 x level + 200 though the maximum cuts it.
+    EXPECT_EQ(s.run([&] { group(enemyhp, v); }), R"(Elenium attacks
+ Sword Chop: -1500 enemy HP
+Drizzt attacks
+ Twin Scimitars: -1000 enemy HP
+Elminster attacks
+ Wall of Fire: -500 enemy HP
+Belgarion attacks
+ Slash: -200 enemy HP
+Richard attacks
+ Seeker Sword: -800 enemy HP
+Elbryan attacks
+ Staff Swipe: -250 enemy HP
+Garath attacks
+ Cure: +212 HP
+Duran attacks
+ Stab: -50 enemy HP
+Thatch attacks
+ Knife Poke: -1 enemy HP
+[key])");
     EXPECT_EQ(enemyhp, -4301);
-    EXPECT_EQ(v.hp, 262);
-
-    // The full amount is shown even when the maximum cuts it.
-    v.hp = 290;
-    s.con.roll(1, 9);
-    EXPECT_NE(s.run([&] { group(enemyhp, v); }).find(" Cure: +212 HP\n"), std::string::npos);
     EXPECT_EQ(v.hp, 300);
+
+    v.hp = 50;
+    s.con.roll(1, 9);
+    s.run([&] { group(enemyhp, v); });
+    EXPECT_EQ(v.hp, 262);
+    EXPECT_EQ(enemyhp, -8602);
 }
 
 TEST(Group, OneRollPerCompanionInActingOrder) {

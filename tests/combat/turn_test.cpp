@@ -94,7 +94,7 @@ TEST(Magic, NoSpellsOwned) {
 TEST(Magic, ListNewestFirstWithCostsByWisdom) {
     vars v;
     v.spells = 3;
-    Session s("2\n4\n2\n0\n1\n");
+    Session s("2\n4\n2\n-1\n2\n0\n1\n");
     Fight f{100};
     const std::string list = R"(Spells:
 3) Fireball ----------- 30000 MP
@@ -102,9 +102,12 @@ TEST(Magic, ListNewestFirstWithCostsByWisdom) {
 1) Cure --------------- 10000 MP
 0) Don't cast anything
 ? )";
-    // 4 is not owned and 0 cancels: both bring the menu back at no cost.
-    EXPECT_EQ(turn(s, v, f), turnscreen(v) + list + turnscreen(v) + list + turnscreen(v) +
-                                 "You attack\n Slash: -4 enemy HP\n");
+    // 4 is not owned, -1 names nothing and 0 cancels: each brings the menu
+    // back at no cost.
+    std::string expected;
+    for (int i = 0; i < 3; ++i) expected += turnscreen(v) + list;
+    EXPECT_EQ(turn(s, v, f), expected + turnscreen(v) + "You attack\n Slash: -4 enemy HP\n");
+    EXPECT_EQ(v.mp, 5);
 
     vars wise;
     wise.wis = 500;
@@ -152,50 +155,75 @@ TEST(Magic, CureCostIsNotRoundedDown) {
 
     v.mp = 3334;
     Session t("2\n1\n");
-    EXPECT_EQ(turn(t, v, f), turnscreen(v) + list + "You attack\n Cure: +203 HP\n");
+    const std::string before = turnscreen(v);
+    EXPECT_EQ(turn(t, v, f), before + list + "You attack\n Cure: +203 HP\n");
     EXPECT_EQ(v.mp, 0);
     EXPECT_EQ(v.hp, 10);  // 203 healed, capped at maxhp
 }
 
-TEST(Magic, DamageSpellsUseThePowerFactor) {
-    vars v;
-    v.spells = 2;
-    v.wis = 500;
-    v.maxmp = 50;
-    v.mp = 50;
-    Session s("2\n2\n");
-    Fight f{1000};
-    const std::string shown = turn(s, v, f);
-    EXPECT_EQ(shown.substr(shown.rfind("? ") + 2), "You attack\n Water Blast: -200 enemy HP\n");
-    EXPECT_EQ(f.enemyhp, 799);  // 1000 - 200.27 truncated
-    EXPECT_EQ(v.mp, 10);
-}
-
-TEST(Magic, LifeAtFullHealthStillCosts) {
+TEST(Magic, WaterBlastAndLifeAtFullHealth) {
+    // Will 1 gives a power factor of 1.00133: 200.27 shown as 200, and
+    // 1000 - 200.27 leaves 799.
     vars v;
     v.spells = 10;
     v.wis = 500;
-    v.mp = 500;
     v.maxmp = 500;
-    Session s("2\n10\n");
-    Fight f{100};
-    const std::string shown = turn(s, v, f);
+    v.mp = 500;
+    Session s("2\n2\n2\n10\n");
+    Fight f{1000};
+    std::string shown = turn(s, v, f);
+    EXPECT_EQ(shown.substr(shown.rfind("? ") + 2), "You attack\n Water Blast: -200 enemy HP\n");
+    EXPECT_EQ(f.enemyhp, 799);
+    EXPECT_EQ(v.mp, 460);
+
+    // Life at full health heals nothing and still costs its MP.
+    shown = turn(s, v, f);
     EXPECT_EQ(shown.substr(shown.rfind("? ") + 2), "You attack\n Life: +0 HP\n");
-    EXPECT_EQ(v.mp, 300);
-    EXPECT_EQ(f.enemyhp, 100);
+    EXPECT_EQ(v.mp, 260);
+    EXPECT_EQ(f.enemyhp, 799);
 }
 
 TEST(Magic, OddWisdomFromASaveIsHarmless) {
-    for (int wis : {0, -1, INT_MIN}) {
-        vars v;
-        v.wis = wis;
-        v.spells = 12;
-        v.mp = INT_MAX;
-        v.maxmp = INT_MAX;
-        Session s("2\n12\n1\n");
-        Fight f{100};
-        turn(s, v, f);
-        EXPECT_LE(f.enemyhp, 100) << wis;
+    // Wisdom 0 makes every spell cost without end: listed at the top of the
+    // range and refused.
+    vars v;
+    v.wis = 0;
+    v.spells = 1;
+    v.mp = 2147483647;
+    v.maxmp = 2147483647;
+    Session s("2\n1\n-1\n");
+    Fight f{100};
+    EXPECT_EQ(screens(turn(s, v, f))[0], R"(                             Emberfell
+
+HP: 10/10
+MP: 2147483647/2147483647
+1) Attack
+2) Magic
+3) Run
+? Spells:
+1) Cure --------------- 2147483647 MP
+0) Don't cast anything
+? You attack
+
+not enough MP!!
+[key])");
+    EXPECT_EQ(f.enemyhp, 100);
+
+    // Negative wisdom makes spells free; values at the ends of the range
+    // saturate.
+    for (int wis : {-1, INT_MIN}) {
+        vars w;
+        w.wis = wis;
+        w.spells = 12;
+        Session t("2\n12\n2\n1\n");
+        Fight g{INT_MIN + 5};
+        turn(t, w, g);
+        EXPECT_EQ(g.enemyhp, INT_MIN) << wis;
+        w.hp = INT_MAX - 10;
+        w.maxhp = INT_MAX;
+        g.enemyhp = 100;
+        turn(t, w, g);
+        EXPECT_EQ(w.hp, INT_MAX) << wis;
     }
 }
 
@@ -213,13 +241,30 @@ TEST(Run, PriceIsTwiceTheLevel) {
                                  ask + turnscreen(v) + "You attack\n Slash: -4 enemy HP\n");
     EXPECT_EQ(v.gold, 9);
 
+    // A paid flight leaves the monster as it is and skips the outcome test:
+    // a monster already at 0 is not announced as defeated.
     v.gold = 10;
     Session t("3\nY\n");
-    Fight g{100};
+    Fight g{0};
     EXPECT_EQ(turn(t, v, g), turnscreen(v) + ask + "You ran away!!\n[key]");
     EXPECT_EQ(v.gold, 0);
+    EXPECT_EQ(v.kills, 0);
     EXPECT_EQ(g.outcome, 2);
-    EXPECT_EQ(g.enemyhp, 100);
+    EXPECT_EQ(g.enemyhp, 0);
+}
+
+TEST(Run, LowestLevelFromASaveDoesNotOverflow) {
+    vars v;
+    v.level = INT_MIN;
+    Session s("3\ny\n");
+    Fight f{100};
+    EXPECT_EQ(screens(turn(s, v, f))[1], R"(                             Emberfell
+
+You will have to leave -2147483648 gold behind to distract the monsters.
+Are you going to run away?
+? You ran away!!
+[key])");
+    EXPECT_EQ(v.gold, INT_MAX);  // the limits trim it after the fight
 }
 
 }  // namespace
