@@ -83,8 +83,15 @@ class Player {
         if (!exited && waitpid(child, &status, WNOHANG) == child) exited = true;
         return exited;
     }
+    // The program's wait status, or -1 if it is still running after ten
+    // seconds. Its terminal closes a moment before the process is gone, so
+    // this waits by the clock, not by reads (which fail at once by then).
     int exitstatus() {
-        for (int i = 0; i < 200 && !ended(); ++i) settle(50, 50);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!ended() && std::chrono::steady_clock::now() < deadline) {
+            settle(20, 20);
+            usleep(20000);
+        }
         return exited ? status : -1;
     }
     const std::string& output() const { return seen; }
