@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -18,9 +19,17 @@ namespace {
 const char* const openerror = "                  An error occured while opening the file\n\n";
 const char* const writeerror = "                  An error occured while writing the file\n\n";
 
-// A save is written here first and put in place only when it is whole. The
-// name is longer than any knight's name can be, so it is nobody's save.
-const char* const unfinished = "saves/.unfinished-save-of-emberfell";
+// A save is written to a file of its own first and put in place only when
+// it is whole. Its name is longer than any knight's name can be, so it is
+// nobody's save, and it holds the knight's name, so that two games saving
+// different knights at once never write into one file.
+std::string unfinishedpath(const std::string& name) {
+    return "saves/.emberfell-unfinished-save-of-" + name;
+}
+
+// A save file is a few hundred bytes; a file far beyond that is no save, and
+// is read no further than this.
+constexpr std::streamsize largestsave = 1 << 20;
 
 // Lines 1 to 28 of a save file, in their order.
 std::array<std::int32_t*, 28> numberlines(vars& v) {
@@ -64,7 +73,8 @@ bool parsenumber(const std::string& word, std::int32_t& value) {
 }
 
 // Write the save whole to the unfinished file, then put it in place.
-bool writesave(const std::string& path, const std::string& text, bool& opened) {
+bool writesave(const std::string& name, const std::string& text, bool& opened) {
+    const std::string unfinished = unfinishedpath(name);
     std::ofstream file(unfinished, std::ios::trunc);
     opened = static_cast<bool>(file);
     if (!opened) return false;
@@ -72,8 +82,8 @@ bool writesave(const std::string& path, const std::string& text, bool& opened) {
     file.flush();
     const bool written = static_cast<bool>(file);
     file.close();
-    if (written && !file.fail() && replacefile(unfinished, path)) return true;
-    std::remove(unfinished);
+    if (written && !file.fail() && replacefile(unfinished, savepath(name))) return true;
+    std::remove(unfinished.c_str());
     return false;
 }
 
@@ -116,7 +126,7 @@ void zsave(vars v) {
     bool opened = false;
     if (!filename(v.name)) {
         out() << openerror;
-    } else if (writesave(savepath(v.name), savetext(v), opened)) {
+    } else if (writesave(v.name, savetext(v), opened)) {
         out() << "                                saved\n\n";
     } else {
         out() << (opened ? writeerror : openerror);
@@ -131,7 +141,9 @@ void zload(vars& v, char& answer) {
     out() << "\n\n                                  loading...\n\n";
     std::ifstream file;
     std::error_code ignored;
-    if (filename(name) && !std::filesystem::is_directory(savepath(name), ignored)) {
+    // Only a plain file can be a save: a directory, a pipe or a device (one
+    // that never ends, or one that waits) is refused like a missing file.
+    if (filename(name) && std::filesystem::is_regular_file(savepath(name), ignored)) {
         file.open(savepath(name), std::ios::binary);
     }
     if (!file.is_open()) {
@@ -140,9 +152,10 @@ void zload(vars& v, char& answer) {
         waitkey();
         return;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    readsave(v, text.str(), name);
+    std::string text(static_cast<std::size_t>(largestsave), '\0');
+    file.read(text.data(), largestsave);
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    readsave(v, text, name);
     out() << "                                  loaded\n\n";
     waitkey();
 }

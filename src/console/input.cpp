@@ -13,7 +13,9 @@ char readanswer() {
     return c;
 }
 
-void discardline() { in().ignore(80, '\n'); }
+void discardline() {
+    in().ignore(80, '\n');
+}
 
 int readnumber() {
     std::istream& s = in();
@@ -27,12 +29,14 @@ int readnumber() {
 
 std::string readname() {
     std::istream& s = in();
+    constexpr int endofinput = std::char_traits<char>::eof();
+    if (s.peek() == endofinput) end(0);
     std::string name;
-    int c = s.peek();
-    if (c == std::char_traits<char>::eof()) end(0);
-    while (name.size() < 25 && c != std::char_traits<char>::eof() && c != '\n') {
-        name += static_cast<char>(s.get());
-        c = s.peek();
+    for (int c = s.peek(); name.size() < 25 && c != endofinput && c != '\n'; c = s.peek()) {
+        s.get();
+        // A NUL byte cannot be kept in the record's name: it is dropped, so
+        // the name kept is the name shown.
+        if (c != '\0') name += static_cast<char>(c);
     }
     discardline();
     // A line typed or piped with a CR LF line end keeps no CR in the name.

@@ -1,10 +1,11 @@
 // The console on a POSIX terminal: ANSI sequences to clear the screen, and a
-// key wait that reads one byte from the terminal itself with canonical mode
+// key wait that reads one key from the terminal itself with canonical mode
 // and echo switched off for just that read. The terminal's own mode comes
 // back after every key, at every exit, and on the signals that end or stop
 // the game while it waits.
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -21,8 +22,8 @@ namespace emberfell {
 
 namespace {
 
-int terminalfd = -1;        // the keyboard, or -1 when there is no terminal
-struct termios original{};  // the terminal's mode before a key wait
+int terminalfd = -1;         // the keyboard, or -1 when there is no terminal
+struct termios original {};  // the terminal's mode before the key wait
 volatile std::sig_atomic_t rawnow = 0;
 
 void restoreterminal() {
@@ -32,13 +33,19 @@ void restoreterminal() {
     }
 }
 
+// Canonical mode and echo off for one key. The mode is taken afresh each
+// time, so whatever the player set while the game was stopped comes back.
 void enterraw() {
+    if (tcgetattr(terminalfd, &original) != 0) return;
     struct termios raw = original;
     raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
+    // Marked before the change, so that a signal arriving in between still
+    // puts the mode back (putting back an unchanged mode does no harm).
+    rawnow = 1;
     // TCSANOW, not TCSAFLUSH: keys typed ahead are kept.
-    if (tcsetattr(terminalfd, TCSANOW, &raw) == 0) rawnow = 1;
+    if (tcsetattr(terminalfd, TCSANOW, &raw) != 0) rawnow = 0;
 }
 
 // A signal that ends the game puts the terminal back first and then takes
@@ -50,9 +57,17 @@ void unblock(int sig) {
     sigprocmask(SIG_UNBLOCK, &set, nullptr);
 }
 
+void handle(int sig, void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(sig, &action, nullptr);
+}
+
 void onfatal(int sig) {
     restoreterminal();
-    std::signal(sig, SIG_DFL);
+    handle(sig, SIG_DFL);
     unblock(sig);
     std::raise(sig);
 }
@@ -60,13 +75,23 @@ void onfatal(int sig) {
 // Ctrl-Z during a key wait: stop with the terminal in its own mode, and take
 // the key mode up again when the game is continued.
 void onstop(int sig) {
-    bool waiting = rawnow;
+    const int saved = errno;
+    const bool waiting = rawnow;
     restoreterminal();
-    std::signal(sig, SIG_DFL);
+    handle(sig, SIG_DFL);
     unblock(sig);
     std::raise(sig);
-    std::signal(sig, onstop);
+    handle(sig, onstop);
     if (waiting) enterraw();
+    errno = saved;
+}
+
+// A signal the game was started with ignored (nohup, a background job)
+// stays ignored.
+void catchunlessignored(int sig, void (*handler)(int)) {
+    struct sigaction before {};
+    if (sigaction(sig, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) return;
+    handle(sig, handler);
 }
 
 int openterminal() {
@@ -79,8 +104,74 @@ int openterminal() {
     return fd;
 }
 
+// One byte from the keyboard; with `wait` set, only if it comes within that
+// many milliseconds (the rest of a key that sends several bytes).
+bool readbyte(unsigned char& byte, int wait = -1) {
+    while (true) {
+        if (wait >= 0) {
+            struct pollfd p = {terminalfd, POLLIN, 0};
+            const int ready = poll(&p, 1, wait);
+            if (ready < 0 && errno == EINTR) continue;
+            if (ready <= 0) return false;
+        }
+        const ssize_t got = read(terminalfd, &byte, 1);
+        if (got == 1) return true;
+        if (got < 0 && errno == EINTR) continue;
+        return false;
+    }
+}
+
+// The bytes of one key press beyond its first one follow at once; this long
+// is waited for them (a slow line may split a sequence).
+constexpr int followwait = 100;
+
+// An arrow or function key sends an escape sequence: ESC [ parameters and a
+// final byte, ESC O and a byte, or ESC and one character (Alt with a key).
+// Exactly the bytes of that sequence are taken, so keys typed after it stay.
+void readescape() {
+    unsigned char c;
+    if (!readbyte(c, followwait)) return;  // the Escape key alone
+    if (c == 'O') {
+        readbyte(c, followwait);
+    } else if (c == '[') {
+        for (int n = 0; n < 32 && readbyte(c, followwait); ++n) {
+            if (c >= 0x40 && c <= 0x7e) break;
+        }
+    }
+}
+
+// A letter beyond ASCII comes as two to four bytes of UTF-8: one key.
+int continuationbytes(unsigned char first) {
+    if (first >= 0xf0 && first <= 0xf4) return 3;
+    if (first >= 0xe0 && first <= 0xef) return 2;
+    if (first >= 0xc2 && first <= 0xdf) return 1;
+    return 0;
+}
+
+// One key press; false when the terminal has gone.
+bool readkey() {
+    unsigned char first;
+    if (!readbyte(first)) return false;
+    if (first == 0x1b) {
+        readescape();
+        return true;
+    }
+    unsigned char c;
+    for (int more = continuationbytes(first); more > 0 && readbyte(c, followwait); --more) {
+    }
+    return true;
+}
+
+// The directory a path names a file in, "." for a bare file name.
+std::string directoryof(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
 class PosixConsole final : public Console {
-public:
+  public:
     PosixConsole() {
         std::ios::sync_with_stdio(false);
         screen = isatty(STDOUT_FILENO);
@@ -88,8 +179,8 @@ public:
         if (terminalfd >= 0 && tcgetattr(terminalfd, &original) != 0) terminalfd = -1;
         if (terminalfd >= 0) {
             std::atexit(restoreterminal);
-            for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) std::signal(sig, onfatal);
-            std::signal(SIGTSTP, onstop);
+            for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) catchunlessignored(sig, onfatal);
+            catchunlessignored(SIGTSTP, onstop);
         }
     }
 
@@ -106,26 +197,29 @@ public:
         std::cout.flush();
         if (terminalfd < 0) return;
         enterraw();
-        unsigned char key[16];
-        ssize_t got = readkey(key, 1);
-        if (got == 1 && key[0] == 0x1b) drainsequence(key);
+        const bool pressed = readkey();
         restoreterminal();
-        if (got <= 0) {
-            // The terminal has gone (hung up): from now on there is none.
-            terminalfd = -1;
-        }
+        // The terminal has gone (hung up): from now on there is none.
+        if (!pressed) terminalfd = -1;
     }
 
     void makedir(const std::string& path) override { mkdir(path.c_str(), 0777); }
 
     // The new file reaches the disk before it takes the old one's place, so
-    // a crash leaves either the old save or the new one, never a torn one.
+    // a crash leaves either the old save or the new one, never a torn one;
+    // then the directory, so that the new name itself lasts.
     bool replacefile(const std::string& from, const std::string& to) override {
         int fd = open(from.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) return false;
         const bool synced = fsync(fd) == 0;
         close(fd);
-        return synced && std::rename(from.c_str(), to.c_str()) == 0;
+        if (!synced || std::rename(from.c_str(), to.c_str()) != 0) return false;
+        int dir = open(directoryof(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            fsync(dir);
+            close(dir);
+        }
+        return true;
     }
 
     std::time_t now() override { return std::time(nullptr); }
@@ -136,25 +230,7 @@ public:
         std::exit(status);
     }
 
-private:
-    static ssize_t readkey(unsigned char* key, size_t size) {
-        ssize_t got;
-        do got = read(terminalfd, key, size);
-        while (got < 0 && errno == EINTR);
-        return got;
-    }
-
-    // An arrow or function key sends an escape sequence: the whole sequence
-    // is one key press, not several.
-    static void drainsequence(unsigned char* key) {
-        struct termios brief{};
-        if (tcgetattr(terminalfd, &brief) != 0) return;
-        brief.c_cc[VMIN] = 0;
-        brief.c_cc[VTIME] = 1;
-        tcsetattr(terminalfd, TCSANOW, &brief);
-        readkey(key, 16);
-    }
-
+  private:
     bool screen = false;
 };
 

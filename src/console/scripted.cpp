@@ -2,8 +2,9 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #ifdef _WIN32
 #include <direct.h>
@@ -56,7 +57,9 @@ std::time_t ScriptedConsole::timefor(int roll) {
     return found[roll];
 }
 
-void ScriptedConsole::clear() { captured << clearmark; }
+void ScriptedConsole::clear() {
+    captured << clearmark;
+}
 
 void ScriptedConsole::waitkey() {
     ++keywaits;
@@ -73,7 +76,11 @@ void ScriptedConsole::makedir(const std::string& path) {
 
 bool ScriptedConsole::replacefile(const std::string& from, const std::string& to) {
     if (onreplace) return onreplace(from, to);
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    // Replaces an existing file on every platform (a plain rename does not
+    // on Windows).
+    std::error_code failed;
+    std::filesystem::rename(from, to, failed);
+    return !failed;
 }
 
 std::time_t ScriptedConsole::now() {
@@ -83,6 +90,8 @@ std::time_t ScriptedConsole::now() {
     return t;
 }
 
-void ScriptedConsole::end(int status) { throw ProgramEnd{status}; }
+void ScriptedConsole::end(int status) {
+    throw ProgramEnd{status};
+}
 
 }  // namespace emberfell

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
+#include <string>
 #include <sstream>
 
 #include "console/console.h"
@@ -31,9 +33,16 @@ std::vector<std::string> screens(const std::string& transcript) {
 }
 
 TempDir::TempDir() : previous(std::filesystem::current_path()) {
+#ifdef _WIN32
+    // No mkdtemp on Windows: a random name that no directory has yet.
+    std::random_device random;
+    do dir = std::filesystem::temp_directory_path() / ("emberfell-" + std::to_string(random()));
+    while (!std::filesystem::create_directory(dir));
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / "emberfell-XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
     dir = pattern;
+#endif
     std::filesystem::current_path(dir);
 }
 

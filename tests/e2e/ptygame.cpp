@@ -1,0 +1,191 @@
+#include "e2e/ptygame.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace emberfell::testing {
+
+namespace {
+
+using clock = std::chrono::steady_clock;
+
+clock::time_point after(int milliseconds) {
+    return clock::now() + std::chrono::milliseconds(milliseconds);
+}
+
+}  // namespace
+
+PtyGame::PtyGame(const std::string& workdir, const std::vector<std::string>& argv,
+                 const std::string& answers) {
+    struct winsize size = {24, 80, 0, 0};
+    child = forkpty(&master, nullptr, nullptr, &size);
+    if (child == 0) {
+        if (chdir(workdir.c_str()) != 0) _exit(127);
+        if (!answers.empty()) {
+            int fd = open(answers.c_str(), O_RDONLY);
+            if (fd < 0 || dup2(fd, STDIN_FILENO) < 0) _exit(127);
+            close(fd);
+        }
+        std::vector<char*> args;
+        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+}
+
+PtyGame::~PtyGame() {
+    if (child > 0 && !exited) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    if (master >= 0) close(master);
+}
+
+void PtyGame::pump(int milliseconds) {
+    struct pollfd p = {master, POLLIN, 0};
+    if (poll(&p, 1, milliseconds) <= 0) return;
+    char buffer[4096];
+    ssize_t got = read(master, buffer, sizeof buffer);
+    if (got > 0) seen.append(buffer, static_cast<std::size_t>(got));
+}
+
+bool PtyGame::expect(const std::string& text, int seconds) {
+    const auto deadline = after(seconds * 1000);
+    while (true) {
+        std::size_t at = seen.find(text, searched);
+        if (at != std::string::npos) {
+            searched = at + text.size();
+            return true;
+        }
+        if (clock::now() > deadline) return false;
+        pump(50);
+    }
+}
+
+void PtyGame::send(const std::string& keys) {
+    std::size_t done = 0;
+    while (done < keys.size()) {
+        ssize_t put = write(master, keys.data() + done, keys.size() - done);
+        if (put <= 0) return;
+        done += static_cast<std::size_t>(put);
+    }
+}
+
+struct termios PtyGame::mode() const {
+    struct termios t {};
+    tcgetattr(master, &t);
+    return t;
+}
+
+bool PtyGame::waitingforkey() const {
+    return (mode().c_lflag & ICANON) == 0;
+}
+
+bool PtyGame::untilkeywait(int seconds) {
+    const auto deadline = after(seconds * 1000);
+    while (!waitingforkey()) {
+        if (clock::now() > deadline || reap()) return false;
+        pump(10);
+    }
+    return true;
+}
+
+bool PtyGame::reap() {
+    if (!exited && waitpid(child, &status, WNOHANG) == child) exited = true;
+    return exited;
+}
+
+int PtyGame::presskeysuntilend(int seconds) {
+    const auto deadline = after(seconds * 1000);
+    std::size_t printed = seen.size();
+    auto lastkey = clock::now();
+    while (!reap()) {
+        if (clock::now() > deadline) return -1;
+        pump(10);
+        // A key for each wait: after new text, or when the game still waits
+        // a while after the last key (two waits with nothing between).
+        const bool fresh =
+            seen.size() != printed || clock::now() > lastkey + std::chrono::milliseconds(300);
+        if (fresh && waitingforkey()) {
+            printed = seen.size();
+            lastkey = clock::now();
+            send(" ");
+        }
+    }
+    pump(0);
+    return status;
+}
+
+int PtyGame::wait(int seconds) {
+    const auto deadline = after(seconds * 1000);
+    while (!reap()) {
+        if (clock::now() > deadline) return -1;
+        pump(50);
+    }
+    pump(0);
+    return status;
+}
+
+struct termios freshmode() {
+    int master = -1;
+    int slave = -1;
+    struct termios t {};
+    if (openpty(&master, &slave, nullptr, nullptr, nullptr) == 0) {
+        tcgetattr(slave, &t);
+        close(slave);
+        close(master);
+    }
+    return t;
+}
+
+bool samemode(const struct termios& a, const struct termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+           a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0 &&
+           cfgetispeed(&a) == cfgetispeed(&b) && cfgetospeed(&a) == cfgetospeed(&b);
+}
+
+std::string describe(const struct termios& t) {
+    std::ostringstream s;
+    s << std::hex << "iflag " << t.c_iflag << " oflag " << t.c_oflag << " cflag " << t.c_cflag
+      << " lflag " << t.c_lflag << " VMIN " << std::dec << int{t.c_cc[VMIN]} << " VTIME "
+      << int{t.c_cc[VTIME]};
+    return s.str();
+}
+
+long cputicks(pid_t pid) {
+    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // The command name stands in parentheses and may hold blanks: count the
+    // fields after its closing parenthesis (state is field 3, utime 14).
+    std::istringstream rest(stat.substr(stat.rfind(')') + 1));
+    std::string field;
+    long utime = 0;
+    long stime = 0;
+    for (int n = 3; n <= 15 && rest >> field; ++n) {
+        if (n == 14) utime = std::stol(field);
+        if (n == 15) stime = std::stol(field);
+    }
+    return utime + stime;
+}
+
+std::string scratchdir() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "emberfell-e2e-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    return pattern;
+}
+
+}  // namespace emberfell::testing
