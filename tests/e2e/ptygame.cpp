@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -25,25 +24,32 @@ clock::time_point after(int milliseconds) {
     return clock::now() + std::chrono::milliseconds(milliseconds);
 }
 
+std::string describe(const struct termios& t) {
+    std::ostringstream s;
+    s << std::hex << "iflag " << t.c_iflag << " oflag " << t.c_oflag << " cflag " << t.c_cflag
+      << " lflag " << t.c_lflag << std::dec << " VMIN " << int{t.c_cc[VMIN]} << " VTIME "
+      << int{t.c_cc[VTIME]};
+    return s.str();
+}
+
 }  // namespace
 
 PtyGame::PtyGame(const std::string& workdir, const std::vector<std::string>& argv,
                  const std::string& answers) {
     struct winsize size = {24, 80, 0, 0};
     child = forkpty(&master, nullptr, nullptr, &size);
-    if (child == 0) {
-        if (chdir(workdir.c_str()) != 0) _exit(127);
-        if (!answers.empty()) {
-            int fd = open(answers.c_str(), O_RDONLY);
-            if (fd < 0 || dup2(fd, STDIN_FILENO) < 0) _exit(127);
-            close(fd);
-        }
-        std::vector<char*> args;
-        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
+    if (child != 0) return;
+    if (chdir(workdir.c_str()) != 0) _exit(127);
+    if (!answers.empty()) {
+        const int fd = open(answers.c_str(), O_RDONLY);
+        if (fd < 0 || dup2(fd, STDIN_FILENO) < 0) _exit(127);
+        close(fd);
     }
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
 }
 
 PtyGame::~PtyGame() {
@@ -58,14 +64,16 @@ void PtyGame::pump(int milliseconds) {
     struct pollfd p = {master, POLLIN, 0};
     if (poll(&p, 1, milliseconds) <= 0) return;
     char buffer[4096];
-    ssize_t got = read(master, buffer, sizeof buffer);
+    const ssize_t got = read(master, buffer, sizeof buffer);
     if (got > 0) seen.append(buffer, static_cast<std::size_t>(got));
+    // Once the game has closed its terminal, reads fail at once: no spin.
+    if (got <= 0) usleep(10000);
 }
 
-bool PtyGame::expect(const std::string& text, int seconds) {
+bool PtyGame::expect(std::string_view text, int seconds) {
     const auto deadline = after(seconds * 1000);
     while (true) {
-        std::size_t at = seen.find(text, searched);
+        const std::size_t at = seen.find(text, searched);
         if (at != std::string::npos) {
             searched = at + text.size();
             return true;
@@ -75,12 +83,11 @@ bool PtyGame::expect(const std::string& text, int seconds) {
     }
 }
 
-void PtyGame::send(const std::string& keys) {
-    std::size_t done = 0;
-    while (done < keys.size()) {
-        ssize_t put = write(master, keys.data() + done, keys.size() - done);
+void PtyGame::send(std::string_view keys) {
+    while (!keys.empty()) {
+        const ssize_t put = write(master, keys.data(), keys.size());
         if (put <= 0) return;
-        done += static_cast<std::size_t>(put);
+        keys.remove_prefix(static_cast<std::size_t>(put));
     }
 }
 
@@ -88,19 +95,6 @@ struct termios PtyGame::mode() const {
     struct termios t {};
     tcgetattr(master, &t);
     return t;
-}
-
-bool PtyGame::waitingforkey() const {
-    return (mode().c_lflag & ICANON) == 0;
-}
-
-bool PtyGame::untilkeywait(int seconds) {
-    const auto deadline = after(seconds * 1000);
-    while (!waitingforkey()) {
-        if (clock::now() > deadline || reap()) return false;
-        pump(10);
-    }
-    return true;
 }
 
 bool PtyGame::reap() {
@@ -139,30 +133,21 @@ int PtyGame::wait(int seconds) {
     return status;
 }
 
-struct termios freshmode() {
+::testing::AssertionResult asfound(const struct termios& now) {
     int master = -1;
     int slave = -1;
-    struct termios t {};
+    struct termios fresh {};
     if (openpty(&master, &slave, nullptr, nullptr, nullptr) == 0) {
-        tcgetattr(slave, &t);
+        tcgetattr(slave, &fresh);
         close(slave);
         close(master);
     }
-    return t;
-}
-
-bool samemode(const struct termios& a, const struct termios& b) {
-    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
-           a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0 &&
-           cfgetispeed(&a) == cfgetispeed(&b) && cfgetospeed(&a) == cfgetospeed(&b);
-}
-
-std::string describe(const struct termios& t) {
-    std::ostringstream s;
-    s << std::hex << "iflag " << t.c_iflag << " oflag " << t.c_oflag << " cflag " << t.c_cflag
-      << " lflag " << t.c_lflag << " VMIN " << std::dec << int{t.c_cc[VMIN]} << " VTIME "
-      << int{t.c_cc[VTIME]};
-    return s.str();
+    const bool same = now.c_iflag == fresh.c_iflag && now.c_oflag == fresh.c_oflag &&
+                      now.c_cflag == fresh.c_cflag && now.c_lflag == fresh.c_lflag &&
+                      std::memcmp(now.c_cc, fresh.c_cc, sizeof now.c_cc) == 0;
+    if (same) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "left as " << describe(now) << "\nfound as " << describe(fresh);
 }
 
 long cputicks(pid_t pid) {
@@ -172,20 +157,25 @@ long cputicks(pid_t pid) {
     // fields after its closing parenthesis (state is field 3, utime 14).
     std::istringstream rest(stat.substr(stat.rfind(')') + 1));
     std::string field;
-    long utime = 0;
-    long stime = 0;
+    long ticks = 0;
     for (int n = 3; n <= 15 && rest >> field; ++n) {
-        if (n == 14) utime = std::stol(field);
-        if (n == 15) stime = std::stol(field);
+        if (n >= 14) ticks += std::stol(field);
     }
-    return utime + stime;
+    return ticks;
 }
 
-std::string scratchdir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "emberfell-e2e-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    return pattern;
+Scratch::Scratch() {
+    dir = (std::filesystem::temp_directory_path() / "emberfell-e2e-XXXXXX").string();
+    if (!mkdtemp(dir.data())) std::abort();
+}
+
+void Scratch::save(const std::string& name, const std::string& text) const {
+    std::filesystem::create_directory(dir + "/saves");
+    std::ofstream(dir + "/saves/" + name, std::ios::binary) << text;
+}
+
+Scratch::~Scratch() {
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace emberfell::testing

@@ -1,48 +1,47 @@
 #pragma once
-// The game (or a program that runs it) on a pseudo-terminal of its own, for
-// the checks that need more than Terminal gives: typed answers from a file
-// while the key presses come from the terminal, another program in front of
-// the game, the game's CPU time, and a player that presses a key whenever
-// the game waits for one.
+// The real game binary (or a program in front of it) on a pseudo-terminal
+// of its own, driven as a player would: wait for a text, type keys, press a
+// key whenever the game waits for one, see how the program ended and how it
+// left the terminal.
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 #include <termios.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace emberfell::testing {
 
 class PtyGame {
   public:
-    // Run `argv` in `workdir`; with `answers` set, its standard input is that
-    // file and only the key presses come from the terminal.
-    PtyGame(const std::string& workdir, const std::vector<std::string>& argv,
-            const std::string& answers = "");
+    // Run `argv` in `workdir`; with `answers` set, the typed lines come from
+    // that file and only the key presses from the terminal.
+    explicit PtyGame(const std::string& workdir,
+                     const std::vector<std::string>& argv = {EMBERFELL_BINARY},
+                     const std::string& answers = "");
     ~PtyGame();
     PtyGame(const PtyGame&) = delete;
     PtyGame& operator=(const PtyGame&) = delete;
 
-    // Read what the program printed for up to this long.
-    void pump(int milliseconds);
-    bool expect(const std::string& text, int seconds = 10);
-    void send(const std::string& keys);
-    // The terminal's mode as it is now.
+    // Read the output until `text` shows after what earlier expects found.
+    bool expect(std::string_view text, int seconds = 10);
+    void send(std::string_view keys);
+    // The terminal's mode now; a key wait is the only time canonical mode
+    // is off.
     struct termios mode() const;
-    // True while the game waits for a key: canonical mode is off.
-    bool waitingforkey() const;
-    // Wait until the game waits for a key; false if it does not in time.
-    bool untilkeywait(int seconds = 10);
-    // Press a key at every key wait until the program ends: its wait status,
-    // or -1 if it still runs after the time.
-    int presskeysuntilend(int seconds);
-    // The program's end: its wait status, or -1 if it still runs.
+    bool waitingforkey() const { return (mode().c_lflag & ICANON) == 0; }
+    // Press a key at every key wait until the program ends.
+    int presskeysuntilend(int seconds = 60);
+    // The program's wait status, or -1 if it still runs after the time.
     int wait(int seconds = 10);
 
     pid_t pid() const { return child; }
     const std::string& output() const { return seen; }
 
   private:
+    void pump(int milliseconds);
     bool reap();
 
     pid_t child = -1;
@@ -53,17 +52,19 @@ class PtyGame {
     int status = 0;
 };
 
-// The terminal mode of a new pseudo-terminal, as the game finds it.
-struct termios freshmode();
-
-// The parts of two modes that a program can change.
-bool samemode(const struct termios& a, const struct termios& b);
-std::string describe(const struct termios& t);
+// The mode is the one a new pseudo-terminal starts with, as the game found it.
+::testing::AssertionResult asfound(const struct termios& mode);
 
 // A process's CPU time so far (user and system), in clock ticks.
 long cputicks(pid_t pid);
 
-// A scratch directory, removed by the caller.
-std::string scratchdir();
+// A scratch working directory for one test.
+struct Scratch {
+    Scratch();
+    ~Scratch();
+    // Put a save file in place, as the player's own saves directory holds it.
+    void save(const std::string& name, const std::string& text) const;
+    std::string dir;
+};
 
 }  // namespace emberfell::testing
