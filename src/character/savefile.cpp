@@ -75,7 +75,9 @@ bool parsenumber(const std::string& word, std::int32_t& value) {
 // Write the save whole to the unfinished file, then put it in place.
 bool writesave(const std::string& name, const std::string& text, bool& opened) {
     const std::string unfinished = unfinishedpath(name);
-    std::ofstream file(unfinished, std::ios::trunc);
+    // Written byte for byte, with the same line ends on every platform, so
+    // that a save carried from one machine to another loads the same.
+    std::ofstream file(unfinished, std::ios::trunc | std::ios::binary);
     opened = static_cast<bool>(file);
     if (!opened) return false;
     file << text;
