@@ -1,0 +1,261 @@
+// The quest board, the quests played through the real fights, and the whole game.
+
+#include "quests/quests.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+
+#include "quests/script.h"
+#include "shell/menus.h"
+#include "support/session.h"
+
+namespace emberfell::testing {
+namespace {
+
+const std::string title = titleline.substr(ScriptedConsole::clearmark.size());
+const char* const headings[] = {
+    "Den of Goblins",       "Animal Trouble", "Ogres in the Forest", "Centaur Raiding Party",
+    "Harpy Horse Stealers", "Corruption",     "A Demonic Trace",     "The King of Dragons"};
+
+// Level 100 (no points to share out at a level check), every stat at its cap
+// and 31000 a blow: every monster falls to the first Attack.
+vars strongknight(int quest) {
+    vars v;
+    v.quest = quest;
+    setname(v, "Ayla");
+    v.level = 100;
+    v.exp = v.expneed = 0;
+    v.str = v.vit = v.wis = v.wil = 500;
+    v.atk = 15000;
+    v.def = 85;
+    v.maxhp = v.hp = 10000;
+    v.maxmp = v.mp = 5000;
+    return v;
+}
+
+std::string repeat(const std::string& typed, int times) {
+    std::string all;
+    while (times-- > 0) all += typed;
+    return all;
+}
+
+int count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+// The monsters met, named by the last line of each intro (the screen before
+// a fight's first menu) without its "You found", "It's" or "You attack"; a
+// run of the same monster is written "name*n".
+std::string met(const std::string& out) {
+    const std::vector<std::string> all = screens(out);
+    std::string list, last;
+    int run = 0;
+    auto flush = [&] {
+        if (run > 0) list += (list.empty() ? "" : ", ") + last;
+        if (run > 1) list += "*" + std::to_string(run);
+    };
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        if (all[i].rfind(title + "HP: ", 0) != 0 || all[i - 1].find("HP: ") != std::string::npos)
+            continue;
+        std::string line = all[i - 1].substr(0, all[i - 1].rfind("\n[key]"));
+        line.erase(0, line.rfind('\n') + 1);
+        line.erase(line.find_last_not_of('!') + 1);
+        for (const std::string lead : {"found ", "It's ", "attack "})
+            if (auto p = line.rfind(lead); p != std::string::npos) line.erase(0, p + lead.size());
+        if (line != last) flush();
+        run = line == last ? run + 1 : 1;
+        last = line;
+    }
+    flush();
+    return list;
+}
+
+TEST(QuestBoard, EachQuestItsNoticeDeclinedSilentlyAndNoneOutsideOneToEight) {
+    Session s("n\nN\nx\n 7\n0\nq\n-\nn\n");
+    vars v;
+    EXPECT_EQ(s.run([&] { quests(v); }), titleline + R"(Quest Board:
+Den of Goblins
+
+Reward: 200 gold
+Info:
+ Need someone to clear out a den of goblins near the outskirts
+ of town. 5 to 10 goblins estimated to live there. A reward is
+ offered of 200 gold
+
+Would you like to take this quest? )");
+    for (int quest = 2; quest <= 8; ++quest) {
+        v.quest = quest;
+        const std::string out = s.run([&] { quests(v); });
+        EXPECT_EQ(out.substr(0, out.find("\n\n", titleline.size()) + 2),
+                  titleline + "Quest Board:\n" + headings[quest - 1] + "\n\n");
+        EXPECT_EQ(v.quest, quest);
+    }
+    EXPECT_EQ(s.con.keys(), 0);
+    for (int quest : {0, 9, -1, INT_MIN, INT_MAX}) {
+        v.quest = quest;
+        EXPECT_EQ(s.run([&] { quests(v); }),
+                  titleline + "Quest Board:\nNo messages on the quest board\n[key]");
+        EXPECT_EQ(v.quest, quest);
+    }
+    EXPECT_FALSE(s.ended());
+}
+
+TEST(QuestSteps, AnEditedRecordSaturatesAndAFullNameStopsAtItsField) {
+    Session s;
+    vars v;
+    v.gold = INT_MAX - 5;
+    v.str = INT_MAX;
+    v.quest = INT_MAX;
+    v.level = 100;
+    std::memset(v.name, 'K', sizeof v.name);
+    using enum act;
+    const step steps[] = {{gold, 100}, {potion, &vars::str, 10}, {say, ": Right.\n"}};
+    EXPECT_EQ(s.run([&] { play(v, steps); }), std::string(sizeof v.name, 'K') + ": Right.\n");
+    EXPECT_EQ(v.gold, INT_MAX);
+    EXPECT_EQ(v.str, INT_MAX);
+    s.run([&] { closing(v, reward{"", 300, 100, 50}); });
+    EXPECT_EQ(v.quest, INT_MAX);
+}
+
+TEST(DenOfGoblins, RunningFromEveryFightStillCompletesIt) {
+    Session s(repeat("3\ny\n", 10));
+    vars v = strongknight(1);
+    v.gold = 5000;
+    const std::string out = s.run([&] { goblinden(v); });
+    EXPECT_EQ(met(out), "a goblin*9, a night stalker");
+    EXPECT_EQ(v.gold, 5000 - 10 * 200 + 100 + 300);
+    EXPECT_EQ(v.kills, 0);
+    EXPECT_EQ(v.party[thatch], 1);
+    EXPECT_EQ(v.quest, 2);
+}
+
+TEST(OgresInTheForest, ItsScreensAndTheMagicPotionOnMaximumMP) {
+    Session s(repeat("1\n", 5));
+    vars v = strongknight(3);
+    v.maxmp = 1000;
+    v.mp = 300;
+    const std::vector<std::string> all = screens(s.run([&] { ogreforest(v); }));
+    // Each of the five fights shows three screens: intro, menu, victory.
+    ASSERT_EQ(all.size(), 19u);
+    EXPECT_EQ(all[0] + all[4] + all[17] + all[18],
+              title + R"(You wander through the woods in search of the ogres
+[key]You can see a campfire in the distance and you walk towards it
+[key]You walk around a tree with a trunk as big as your rented room
+[key]On the other side you walk right into an ogre!!
+[key])" + title + R"(The sound of your battle has alerted the other ogres and
+you can hear them crashing through the brush to get to you.
+[key]Knowing the ogres will soon be upon you, you take a defensible
+position and prepare for the attack.
+[key])" + title + R"(You defeated the ogres!! You pick up all the treasure the ogres had
+and head back for your reward.
+[key])" + title + R"(Quest Completed!!
+Spoils: 150 Gold
+Reward: 350 Gold
+        Magic potion
+Experience: 450
+[key])");
+    EXPECT_EQ(v.maxmp, 1050);
+    EXPECT_EQ(v.mp, 300);
+}
+
+TEST(Companions, ThatchAndDuranStrikeOnlyFromTheirSteps) {
+    // 40 a blow and every roll a 1: each monster lives through a few turns,
+    // so whoever has joined gets to strike.
+    Session s(repeat("1\n", 400));
+    s.con.settime(ScriptedConsole::timefor(1));
+    vars v = strongknight(1);
+    v.str = v.atk = 10;
+    EXPECT_EQ(count(s.run([&] { goblinden(v); }), "Thatch attacks\n"), 0);
+    v.quest = 5;
+    const std::string out = s.run([&] { harpies(v); });
+    const auto joins = out.find("You join the man in fighting!!\n");
+    EXPECT_EQ(count(out.substr(0, joins), "Duran attacks\n"), 0);
+    EXPECT_LT(out.find("Duran attacks\n", joins), out.find("Enemy defeated!!", joins));
+    EXPECT_GT(count(out.substr(0, joins), "Thatch attacks\n"), 0);
+}
+
+TEST(Corruption, PotionsGoPastTheCapsUntilTheGuildMastersFightEnds) {
+    // Without the fifteenth answer the input ends at the guild master's first turn.
+    for (bool won : {false, true}) {
+        Session s(repeat("1\n", won ? 15 : 14));
+        vars v = strongknight(6);
+        v.str = v.vit = v.wis = v.wil = 495;
+        s.run([&] { corruption(v); });
+        EXPECT_EQ(s.ended(), !won);
+        for (int stat : {v.str, v.vit, v.wis, v.wil}) EXPECT_EQ(stat, won ? 500 : 505);
+        EXPECT_EQ(v.maxhp, won ? 10000 : 10100);
+        EXPECT_EQ(v.maxmp, won ? 5000 : 5050);
+    }
+}
+
+TEST(KingOfDragons, TheRightPathAfterJunkAndEightPotionsOfRecovery) {
+    // Each fight: a Cure (20 MP) and then the Attack, so each potion shows
+    // as full MP at the next fight's first menu.
+    const std::string fight = "2\n1\n1\n";
+    Session s(repeat(fight, 6) + "abc\n0\n99999999999\n2\n" + repeat(fight, 9));
+    vars v = strongknight(8);
+    v.spells = 1;
+    v.mp = 4000;
+    const std::string out = s.run([&] { dragonking(v); });
+    EXPECT_EQ(count(out, "Go 1) left or 2) right? "), 4);
+    EXPECT_EQ(met(out),
+              "a sapphire dragon*2, an emerald dragon*2, a ruby dragon*2, an onyx dragon*2, "
+              "a gold dragon*2, a moon dragon*2, a crystal dragon, "
+              "The King of Dragons roars and attacks, the King of Dragons");
+    EXPECT_EQ(count(out, "MP: 5000/5000\n1) Attack"), 8);
+    EXPECT_EQ(v.kills, 15);
+    EXPECT_TRUE(s.ended() && s.status() == 0);
+}
+
+TEST(WholeGame, AStrongKnightTakesTheEightQuestsToTheScore) {
+    // The final quest's "1" at the fork, left, is typed like an Attack.
+    std::string typed;
+    for (int answers : {10, 24, 5, 8, 8, 15, 8, 6 + 1 + 10})
+        typed += "q\ny\n" + repeat("1\n", answers);
+    Session s(typed);
+    s.con.settime(ScriptedConsole::timefor(2));
+    vars v = strongknight(1);
+    char answer = 0;
+    const std::string out = s.run([&] { mainmenu(v, answer); });
+    EXPECT_TRUE(s.ended() && s.status() == 0);
+    EXPECT_EQ(count(out, "Quest Completed!!\n"), 7);
+    EXPECT_EQ(met(out),
+              "a goblin*9, a night stalker, a rabid squirrel*8, a snake, a killer rabbit, "
+              "a rabid squirrel*2, a killer rabbit, a rabid squirrel, a snake, a bear*2, "
+              "an imp*4, a night stalker*3, an ogre*5, a centaur*8, a harpy*8, a thief*2, "
+              "one of the corrupted knights*5, a skeleton*5, an evil wizard*2, "
+              "The guild master attacks, a troll*2, a giant, a demon*4, the demon lord, "
+              "a sapphire dragon*2, an emerald dragon*2, a ruby dragon*2, a diamond dragon*3, "
+              "a gold dragon*2, a moon dragon*2, a crystal dragon, "
+              "The King of Dragons roars and attacks, the King of Dragons");
+    EXPECT_EQ(v.kills, 94);
+    EXPECT_EQ(v.gold, 20722);
+    EXPECT_EQ(v.party[thatch] + v.party[duran], 2);
+    EXPECT_EQ(out.substr(out.rfind("[clear]", out.rfind("[clear]") - 1)), titleline + R"(It's over
+[key]You have defeated the King of Dragons
+[key]Your kingdom is safe
+[key]Your friends coming running into the cavern
+[key]They are relieved to see you safe
+[key]When you return to town, you are greeted by cheers
+[key]You are no longer an unimportant noble no one cares about
+[key]Your name will go down in history
+[key]Already, a statue is being erected in your image
+[key]It's gold plaque reads:
+
+[key]Ayla
+This hero killed the
+King of Dragons and
+saved our land from the
+dragon's oppressive rule
+May he forever be
+remembered in our
+hearts
+[key])" + titleline + "                              Game Completed!!\n\nScore: 94[key]");
+}
+
+}  // namespace
+}  // namespace emberfell::testing
