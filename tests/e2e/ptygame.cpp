@@ -102,7 +102,24 @@ bool PtyGame::reap() {
     return exited;
 }
 
+bool PtyGame::untilkeywait(int seconds) {
+    const auto deadline = after(seconds * 1000);
+    while (!waitingforkey()) {
+        if (clock::now() > deadline || reap()) return false;
+        pump(10);
+    }
+    return true;
+}
+
 int PtyGame::presskeysuntilend(int seconds) {
+    return finish(seconds, true);
+}
+
+int PtyGame::wait(int seconds) {
+    return finish(seconds, false);
+}
+
+int PtyGame::finish(int seconds, bool presskeys) {
     const auto deadline = after(seconds * 1000);
     std::size_t printed = seen.size();
     auto lastkey = clock::now();
@@ -113,21 +130,11 @@ int PtyGame::presskeysuntilend(int seconds) {
         // a while after the last key (two waits with nothing between).
         const bool fresh =
             seen.size() != printed || clock::now() > lastkey + std::chrono::milliseconds(300);
-        if (fresh && waitingforkey()) {
+        if (presskeys && fresh && waitingforkey()) {
             printed = seen.size();
             lastkey = clock::now();
             send(" ");
         }
-    }
-    pump(0);
-    return status;
-}
-
-int PtyGame::wait(int seconds) {
-    const auto deadline = after(seconds * 1000);
-    while (!reap()) {
-        if (clock::now() > deadline) return -1;
-        pump(50);
     }
     pump(0);
     return status;

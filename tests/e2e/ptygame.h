@@ -32,6 +32,8 @@ class PtyGame {
     // is off.
     struct termios mode() const;
     bool waitingforkey() const { return (mode().c_lflag & ICANON) == 0; }
+    // Wait until the game waits for a key; false if it does not in time.
+    bool untilkeywait(int seconds = 10);
     // Press a key at every key wait until the program ends.
     int presskeysuntilend(int seconds = 60);
     // The program's wait status, or -1 if it still runs after the time.
@@ -42,6 +44,7 @@ class PtyGame {
 
   private:
     void pump(int milliseconds);
+    int finish(int seconds, bool presskeys);
     bool reap();
 
     pid_t child = -1;

@@ -32,6 +32,7 @@ TEST(RealTerminal, NewKnightSavesAndExits) {
     Scratch s;
     PtyGame game(s.dir);
     ASSERT_TRUE(game.expect("Version: 1.0.1"));
+    ASSERT_TRUE(game.untilkeywait());
     // Any key leaves the title screen, read raw: no Enter, no echo.
     EXPECT_EQ(game.mode().c_lflag & (ICANON | ECHO), 0u);
     game.send("x");

@@ -17,8 +17,7 @@ namespace {
 // The title screen waiting for its key, in key mode.
 void waitatthetitle(PtyGame& game) {
     ASSERT_TRUE(game.expect("Version: 1.0.1"));
-    for (int i = 0; i < 500 && !game.waitingforkey(); ++i) usleep(10000);
-    ASSERT_TRUE(game.waitingforkey());
+    ASSERT_TRUE(game.untilkeywait());
 }
 
 TEST(TerminalMode, RestoredAfterEndOfInput) {
