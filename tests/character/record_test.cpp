@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <climits>
 
 #include "character/savefile.h"
@@ -23,16 +22,14 @@ TEST(Record, StatcheckCapsAndFloorsAndLeavesTheRestAlone) {
     EXPECT_EQ(savetext(v),
               "10000\n500\n500\n2147483647\n-7\n30000\n100\n0\n0\n5000\n12\n10050\n"
               "5010\n13\n-1\n0\n9\n2\n0\n0\n0\n0\n0\n0\n0\n0\n500\n500\nSir Ayla\n");
-    // Gold and level before, gold and experience after.
-    // clang-format off
-    const std::array<int, 4> rows[] = {{30000, 99, 30000, 3}, {30001, 100, 30000, 0},
-                                       {0, 99, 0, 3}, {INT_MIN, 100, 30000, 0}};
-    // clang-format on
-    for (auto [gold, level, kept, exp] : rows) {
-        vars g{.gold = gold, .level = level, .exp = 3};
+    for (auto [gold, kept] : {std::pair{30000, 30000}, {30001, 30000}, {0, 0}, {INT_MIN, 30000}}) {
+        vars g{.gold = gold, .level = 99, .exp = 3};
         statcheck(g);
-        EXPECT_EQ((std::array{g.gold, g.exp}), (std::array{kept, exp})) << gold << " " << level;
+        EXPECT_EQ(std::pair(g.gold, g.exp), std::pair(kept, 3)) << gold;  // level 99 keeps it
     }
+    vars top{.level = 100, .exp = 3, .expneed = 9};
+    statcheck(top);
+    EXPECT_EQ(top.exp + top.expneed, 0);
 }
 
 TEST(Record, ArithmeticSaturatesAtThe32BitEdges) {

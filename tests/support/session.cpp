@@ -1,8 +1,8 @@
 #include "support/session.h"
 
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 
 #include "console/console.h"
 
@@ -42,9 +42,8 @@ TempDir::~TempDir() {
 }
 
 std::string readfile(const std::filesystem::path& p) {
-    std::ostringstream text;
-    text << std::ifstream(p, std::ios::binary).rdbuf();
-    return text.str();
+    std::ifstream file(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 void writefile(const std::filesystem::path& p, const std::string& text) {

@@ -1,6 +1,5 @@
 #pragma once
-// Playing the game through the scripted console: typed input in, the whole
-// transcript out, "[clear]" where the screen is cleared, "[key]" at key waits.
+// The game on the scripted console: typed input in, the transcript out ("[clear]", "[key]").
 
 #include <filesystem>
 #include <string>
@@ -17,8 +16,7 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Run a piece of the game and return what it printed since the last run;
-    // a program end inside it is caught, and ended() and status() tell of it.
+    // Run a piece of the game: what it printed since the last run (a program end is caught).
     template <class Play>
     std::string run(Play&& play) {
         try {
