@@ -16,7 +16,7 @@ TEST(Input, AnswersNumbersAndNamesFromWhateverIsTyped) {
     Session s(
         " \r\n\t  yes\n\0\xff\n42\n-7\r\n  +3 9\nabc 5\n99999999999999999999 6\n2147483648\n"
         "-2147483649\n-\n\0\x01 junk 7\n2147483647\n-2147483648\n8\nSir Ayla\r\nA\0yla\n"s +
-        std::string(30, 'x') + "\n" + std::string(100, 'a') + "b\n");
+        std::string(30, 'x') + "\n" + std::string(80, 'a') + "b\n");
     std::string got;
     s.run([&] {
         got += readanswer();
@@ -28,17 +28,14 @@ TEST(Input, AnswersNumbersAndNamesFromWhateverIsTyped) {
         got += readanswer();
     });
     EXPECT_EQ(got, "yes|\0\xff|42|-7|3|9|0|0|0|0|0|0|2147483647|-2147483648|8||Sir Ayla|Ayla|"s +
-                       std::string(25, 'x') + "a");
+                       std::string(25, 'x') + "b");
     EXPECT_FALSE(s.ended());
 }
 
-// Reading on at the end of input ends the program with status 0.
 template <class Read>
 void expectend(const std::string& typed, Read read) {
     Session s(typed);
-    s.run([&] {
-        for (int i = 0; i < 3; ++i) read();
-    });
+    s.run([&] { read(), read(), read(); });
     EXPECT_TRUE(s.ended() && s.status() == 0) << typed;
 }
 

@@ -84,13 +84,15 @@ Monsters Killed: 13
     EXPECT_FALSE(s.ended());
 }
 
-TEST(Menus, EndOfInputEndsTheProgramWithStatusZero) {
+TEST(Menus, EndOfInputEndsWithStatusZeroAndAnEmptyNameIsAskedAgain) {
     for (const char* typed : {"", "\n\n", "s\n", "n\n", "x", "n\n\nAyla\nx\n"}) {
         Session s(typed);
         s.run(play);
-        EXPECT_TRUE(s.ended()) << typed;
-        EXPECT_EQ(s.status(), 0) << typed;
+        EXPECT_TRUE(s.ended() && s.status() == 0) << typed;
     }
+    Session named("n\n\nSir Ayla\n");  // an empty name is asked again
+    EXPECT_NE(named.run(play).find(": Enter character name: Welcome, Sir Ayla, your adventure"),
+              std::string::npos);
 }
 
 }  // namespace
