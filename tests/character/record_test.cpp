@@ -1,122 +1,47 @@
-// The record's new-game values and the limits that statcheck restores.
+// The limits that statcheck restores and the record's saturating arithmetic.
 
 #include "character/record.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
+
+#include "character/savefile.h"
 
 namespace emberfell {
 namespace {
 
-TEST(Record, NewGameValues) {
-    vars v;
-    EXPECT_EQ(v.maxhp, 10);
-    EXPECT_EQ(v.hp, 10);
-    EXPECT_EQ(v.maxmp, 5);
-    EXPECT_EQ(v.mp, 5);
-    for (int field : {v.str, v.vit, v.atk, v.def, v.wis, v.wil, v.level, v.quest})
-        EXPECT_EQ(field, 1);
-    EXPECT_EQ(v.expneed, 4);
-    for (int field : {v.gold, v.exp, v.kills, v.spells, v.weapon, v.armor}) EXPECT_EQ(field, 0);
-    for (int flag : v.party) EXPECT_EQ(flag, 0);
-    EXPECT_STREQ(v.name, "");
-}
-
-TEST(Statcheck, LevelHundredEndsExperience) {
-    vars v;
-    v.level = 100;
-    v.exp = 37;
-    v.expneed = 5000;
-    statcheck(v);
-    EXPECT_EQ(v.level, 100);
-    EXPECT_EQ(v.exp, 0);
-    EXPECT_EQ(v.expneed, 0);
-
-    v.level = 104;
-    v.exp = 3;
-    v.expneed = 9;
-    statcheck(v);
-    EXPECT_EQ(v.level, 100);
-    EXPECT_EQ(v.exp, 0);
-    EXPECT_EQ(v.expneed, 0);
-}
-
-TEST(Statcheck, GoldOutOfRangeBecomesTheLimit) {
-    vars v;
-    for (auto [before, after] :
-         {std::pair{-5, 30000}, {30001, 30000}, {30000, 30000}, {0, 0}, {INT_MIN, 30000}}) {
-        v.gold = before;
-        statcheck(v);
-        EXPECT_EQ(v.gold, after) << "gold before: " << before;
+TEST(Record, StatcheckCapsAndFloorsAndLeavesTheRestAlone) {
+    // clang-format off
+    vars v{.maxhp = 10050, .str = 600, .vit = 500, .atk = INT_MAX, .def = -7, .gold = -1,
+           .level = 104, .exp = 3, .expneed = 9, .maxmp = 5010, .kills = 12, .quest = 9,
+           .hp = 10050, .mp = 5010, .spells = 13, .weapon = -1, .wis = 501, .wil = 500,
+           .name = "Sir Ayla", .party = {2}};
+    // clang-format on
+    statcheck(v);  // current values are clamped to the maxima before these are capped
+    EXPECT_EQ(savetext(v),
+              "10000\n500\n500\n2147483647\n-7\n30000\n100\n0\n0\n5000\n12\n10050\n"
+              "5010\n13\n-1\n0\n9\n2\n0\n0\n0\n0\n0\n0\n0\n0\n500\n500\nSir Ayla\n");
+    for (auto [gold, kept] : {std::pair{30000, 30000}, {30001, 30000}, {0, 0}, {INT_MIN, 30000}}) {
+        vars g{.gold = gold, .level = 99, .exp = 3};
+        statcheck(g);
+        EXPECT_EQ(std::pair(g.gold, g.exp), std::pair(kept, 3)) << gold;  // level 99 keeps it
     }
+    vars top{.level = 100, .exp = 3, .expneed = 9};
+    statcheck(top);
+    EXPECT_EQ(top.exp + top.expneed, 0);
 }
 
-TEST(Statcheck, CurrentValuesThenMaxima) {
-    vars v;
-    v.hp = 12;
-    statcheck(v);
-    EXPECT_EQ(v.hp, 10);
-    v.hp = -3;
-    statcheck(v);
-    EXPECT_EQ(v.hp, -3);
-
-    // The current value is clamped before its maximum is capped, so it takes
-    // a second pass to bring it down to the cap.
-    v.maxhp = 10050;
-    v.hp = 10050;
-    v.maxmp = 5010;
-    v.mp = 5010;
-    statcheck(v);
-    EXPECT_EQ(v.maxhp, 10000);
-    EXPECT_EQ(v.hp, 10050);
-    EXPECT_EQ(v.maxmp, 5000);
-    EXPECT_EQ(v.mp, 5010);
-    statcheck(v);
-    EXPECT_EQ(v.hp, 10000);
-    EXPECT_EQ(v.mp, 5000);
-}
-
-TEST(Statcheck, AttributesCapAtFiveHundred) {
-    vars v;
-    v.wis = 501;
-    v.wil = 500;
-    v.str = 600;
-    v.vit = 499;
-    statcheck(v);
-    EXPECT_EQ(v.wis, 500);
-    EXPECT_EQ(v.wil, 500);
-    EXPECT_EQ(v.str, 500);
-    EXPECT_EQ(v.vit, 499);
-}
-
-TEST(Statcheck, LeavesTheRestAlone) {
-    vars v;
-    v.atk = INT_MAX;
-    v.def = -7;
-    v.kills = 12;
-    v.quest = 9;
-    v.spells = 13;
-    v.weapon = 11;
-    v.armor = -1;
-    v.level = -4;
-    v.party[3] = 2;
-    std::strcpy(v.name, "Sir Ayla");
-    const vars before = v;
-    statcheck(v);
-    EXPECT_EQ(std::memcmp(&v, &before, sizeof v), 0);
-}
-
-TEST(RecordArithmetic, SaturatesInsteadOfOverflowing) {
-    EXPECT_EQ(plus(INT_MAX, 6), INT_MAX);
+TEST(Record, ArithmeticSaturatesAtThe32BitEdges) {
+    EXPECT_EQ(plus(INT_MAX, 1), INT_MAX);
     EXPECT_EQ(minus(INT_MIN, 1), INT_MIN);
-    EXPECT_EQ(times(INT_MIN, 2), INT_MIN);
-    EXPECT_EQ(plus(5, -7), -2);
+    EXPECT_EQ(times(INT_MIN, -1), INT_MAX);
+    EXPECT_EQ(times(-65536, 32768), INT_MIN);
     EXPECT_EQ(clamp32(1e300), INT_MAX);
     EXPECT_EQ(clamp32(-1e300), INT_MIN);
+    EXPECT_EQ(clamp32(2147483646.9), INT_MAX - 1);  // truncated toward zero
+    EXPECT_EQ(clamp32(-2147483647.9), INT_MIN + 1);
     EXPECT_EQ(clamp32(0.0 / 0.0), 0);
-    EXPECT_EQ(clamp32(-799.9), -799);
 }
 
 }  // namespace

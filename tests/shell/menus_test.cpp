@@ -1,139 +1,98 @@
-// The start menu and the main menu: answers, whole words, empty lines, bad
-// names and the end of input.
+// A whole game through the menus: the title screen, the information screens, a loaded
+// knight's sheet, and what a player may answer (words, empty lines, wrong keys, nothing).
 
 #include "shell/menus.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "character/record.h"
 #include "support/session.h"
 
 namespace emberfell::testing {
 namespace {
 
-const std::string startmenu = R"((N)ew Game
-(L)oad Game
-(S)tory
-(I)nstructions
-(C)redits
-? )";
+const std::string header = "                             Emberfell\n\n";
+const std::string startmenu =
+    header + "(N)ew Game\n(L)oad Game\n(S)tory\n(I)nstructions\n(C)redits\n? ";
+const std::string mainmenu =
+    header + "(M)onsters\n(Q)uest\n(B)lacksmith\nMa(g)ic Shop\n(I)nn\n(S)tats\nS(a)ve\n(E)xit\n? ";
+const std::string sheet =
+    header + "******************************** Stats *****************************************\n";
 
-const std::string mainmenu = R"((M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-? )";
-
-// The screens of a whole game, from the one after the title screen on.
-std::vector<std::string> playscreens(Session& s, int& status) {
-    std::vector<std::string> all = screens(s.run([&] { status = play(); }));
-    all.erase(all.begin());
-    return all;
+// The first and the last line of what a screen shows under its title line.
+std::string edges(const std::string& screen) {
+    const std::size_t first = screen.find_first_not_of('\n', header.size());
+    const std::size_t last = screen.rfind('\n', screen.size() - 7);
+    return screen.substr(first, screen.find('\n', first) - first + 1) + screen.substr(last + 1);
 }
 
-TEST(StartMenu, NewKnightThenExit) {
-    Session s("n\nAyla\ne\n");
+TEST(Menus, AWholeGameFromTheTitleScreenToGoodbye) {
+    TempDir dir;
+    std::filesystem::create_directory("saves");
+    writefile("saves/Sir Ayla",
+              "12\n2\n3\n30\n20\n-1\n8\n6\n9\n6\n13\n70\n4\n4\n11\n10\n3\n"
+              "1\n0\n0\n0\n0\n0\n1\n2\n1\n5\n14\nSir Ayla\n");
+    Session s("story\n\n\n  i\nCredits\nx\nLoad\nSir Ayla\nstats\nzzz\nE\n");
     int status = -1;
-    const std::vector<std::string> shown = playscreens(s, status);
-    const std::string header = "                             Emberfell\n\n";
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[0], header + startmenu);
-    EXPECT_EQ(
-        shown[1],
-        header +
-            "Enter character name: Welcome, Ayla, your adventure is just beginning...\n\n[key]");
-    EXPECT_EQ(shown[2], header + mainmenu + "\nGoodbye!!\n\n[key]");
+    const std::vector<std::string> shown = screens(s.run([&] { status = play(); }));
+    ASSERT_EQ(shown.size(), 16u);
+    // The title screen: an empty line, 18 banner rows 60 wide, the framed prompt.
+    EXPECT_EQ(shown[0].substr(0, 62),
+              "\n                EEEEEEEE MM    MM BBBBBBB  EEEEEEEE RRRRRRR \n");
+    EXPECT_EQ(shown[0].substr(1 + 16 * 61),
+              "                FF       EEEEEEEE LLLLLLLL LLLLLLLL         \n" +
+                  std::string(60, ' ') + R"(
+                        ╔═════════════╗
+                        ║ Press Enter ║
+                        ╚═════════════╝
+
+ Version: 1.0.1
+[key])");
+    for (int menu : {1, 3, 5, 7, 8}) EXPECT_EQ(shown[menu], startmenu) << menu;
+    EXPECT_EQ(edges(shown[2]),
+              "\tYou are the little-known youngest son of a little-known noble family.\n"
+              "But, if you don't return, no one will notice or care...\n[key]");
+    EXPECT_EQ(edges(shown[4]),
+              "Main Menu: Monsters   - fight monsters\n"
+              "                      you need to leave a small amount of gold behind)\n[key]");
+    EXPECT_EQ(edges(shown[6]),
+              "                            ╔═════════════╗\n"
+              "                             Jory Penn\n[key]");
+    // The main menu has brought the loaded record within the game's limits.
+    EXPECT_EQ(shown[11], sheet + R"(Name: Sir Ayla
+Level: 8
+HP: 12/12
+MP: 4/6
+Strength: 2
+Vitality: 3
+Wisdom: 5
+Will: 14
+Weapon: Sword of the Gods
+Attack value: 30
+Armor: Hellforge
+Defense value: 20
+Experience: 6
+Experience Needed: 9
+Gold: 30000
+Monsters Killed: 13
+[key])");
+    EXPECT_EQ(shown[12], sheet + "Group members:\n* Elenium\n* Thatch\n* Garath\n[key]");
+    EXPECT_EQ(shown[13],
+              sheet + "Spells Owned:\n* Earthquake\n* Fireball\n* Water Blast\n* Cure\n[key]");
+    for (int menu : {10, 14}) EXPECT_EQ(shown[menu], mainmenu) << menu;
+    EXPECT_EQ(shown[15], mainmenu + "\nGoodbye!!\n\n[key]");
     EXPECT_EQ(status, 0);
     EXPECT_FALSE(s.ended());
 }
 
-TEST(StartMenu, InformationScreensAndStrayKeysComeBack) {
-    // Whole words act on their first letter; empty lines wait for an answer.
-    Session s("story\n\n\n  i\nCredits\nx\nN\nSir Ayla\nE\n");
-    int status = -1;
-    const std::vector<std::string> shown = playscreens(s, status);
-    ASSERT_EQ(shown.size(), 10u);
-    EXPECT_EQ(shown[0].substr(shown[0].size() - 3), "\n? ");
-    EXPECT_NE(shown[1].find("Sir Gathulas"), std::string::npos);
-    EXPECT_NE(shown[3].find("Battle Menu"), std::string::npos);
-    EXPECT_NE(shown[5].find("Playtesters"), std::string::npos);
-    for (int menu : {0, 2, 4, 6, 7})
-        EXPECT_NE(shown[menu].find(startmenu), std::string::npos) << menu;
-    EXPECT_NE(shown[8].find("Welcome, Sir Ayla, your adventure"), std::string::npos);
-    EXPECT_EQ(status, 0);
-}
-
-TEST(StartMenu, EmptyNameIsAskedAgain) {
-    Session s("n\n\nAyla\ne\n");
-    int status = -1;
-    const std::vector<std::string> shown = playscreens(s, status);
-    ASSERT_GE(shown.size(), 2u);
-    EXPECT_NE(shown[1].find("Enter character name: Enter character name: Welcome, Ayla,"),
-              std::string::npos);
-    EXPECT_EQ(status, 0);
-}
-
-TEST(StartMenu, LongNameKeepsTwentyFiveCharacters) {
-    vars v;
-    char answer = 0;
-    Session s("n\nAbcdefghijklmnopqrstuvwxyzTAIL\n");
-    s.run([&] { emberfell::startmenu(v, answer); });
-    EXPECT_STREQ(v.name, "Abcdefghijklmnopqrstuvwxy");
-    EXPECT_EQ(answer, 'n');
-}
-
-TEST(StartMenu, EndOfInputEndsTheProgram) {
-    for (const char* typed : {"", "\n\n", "s\n", "n\n", "x"}) {
+TEST(Menus, EndOfInputEndsWithStatusZeroAndAnEmptyNameIsAskedAgain) {
+    for (const char* typed : {"", "\n\n", "s\n", "n\n", "x", "n\n\nAyla\nx\n"}) {
         Session s(typed);
-        int status = -1;
-        s.run([&] { status = play(); });
-        EXPECT_TRUE(s.ended()) << typed;
-        EXPECT_EQ(s.status(), 0) << typed;
+        s.run(play);
+        EXPECT_TRUE(s.ended() && s.status() == 0) << typed;
     }
-}
-
-TEST(MainMenu, OnlyTheFirstLetterCounts) {
-    // "save" opens the character sheet: three pages, one key each.
-    vars v;
-    setname(v, "Ayla");
-    char answer = 0;
-    Session s("stats\nsave\nzzz\ne\n");
-    const std::vector<std::string> shown = screens(s.run([&] { emberfell::mainmenu(v, answer); }));
-    ASSERT_EQ(shown.size(), 1u + 3u + 1u + 3u + 1u + 1u);
-    for (int sheet : {1, 5}) {
-        EXPECT_NE(shown[sheet].find("Name: Ayla\n"), std::string::npos) << sheet;
-    }
-    EXPECT_EQ(shown[8], "                             Emberfell\n\n" + mainmenu);
-    EXPECT_EQ(shown[9],
-              "                             Emberfell\n\n" + mainmenu + "\nGoodbye!!\n\n[key]");
-    EXPECT_EQ(answer, 'e');
-}
-
-TEST(MainMenu, StatcheckOnEveryPass) {
-    vars v;
-    v.hp = 50;
-    v.gold = -1;
-    char answer = 0;
-    Session s("E\n");
-    s.run([&] { emberfell::mainmenu(v, answer); });
-    EXPECT_EQ(v.hp, 10);
-    EXPECT_EQ(v.gold, 30000);
-}
-
-TEST(MainMenu, EndOfInputEndsTheProgram) {
-    vars v;
-    char answer = 0;
-    Session s("x\n\n");
-    s.run([&] { emberfell::mainmenu(v, answer); });
-    EXPECT_TRUE(s.ended());
-    EXPECT_EQ(s.status(), 0);
+    Session named("n\n\nSir Ayla\n");  // an empty name is asked again
+    EXPECT_NE(named.run(play).find(": Enter character name: Welcome, Sir Ayla, your adventure"),
+              std::string::npos);
 }
 
 }  // namespace

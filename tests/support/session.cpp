@@ -1,10 +1,8 @@
 #include "support/session.h"
 
-#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <string>
-#include <sstream>
 
 #include "console/console.h"
 
@@ -20,29 +18,20 @@ Session::~Session() {
 
 std::vector<std::string> screens(const std::string& transcript) {
     std::vector<std::string> found;
-    const std::string mark(ScriptedConsole::clearmark);
-    std::size_t at = transcript.find(mark);
-    while (at != std::string::npos) {
-        std::size_t next = transcript.find(mark, at + mark.size());
-        found.push_back(transcript.substr(at + mark.size(), next == std::string::npos
-                                                                ? std::string::npos
-                                                                : next - at - mark.size()));
+    const std::size_t mark = ScriptedConsole::clearmark.size();
+    for (auto at = transcript.find(ScriptedConsole::clearmark); at != std::string::npos;) {
+        const auto next = transcript.find(ScriptedConsole::clearmark, at + mark);
+        found.push_back(transcript.substr(at + mark, next - at - mark));  // npos: to the end
         at = next;
     }
     return found;
 }
 
+// A random name that no directory has yet (there is no mkdtemp everywhere).
 TempDir::TempDir() : previous(std::filesystem::current_path()) {
-#ifdef _WIN32
-    // No mkdtemp on Windows: a random name that no directory has yet.
     std::random_device random;
     do dir = std::filesystem::temp_directory_path() / ("emberfell-" + std::to_string(random()));
     while (!std::filesystem::create_directory(dir));
-#else
-    std::string pattern = (std::filesystem::temp_directory_path() / "emberfell-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    dir = pattern;
-#endif
     std::filesystem::current_path(dir);
 }
 
@@ -54,14 +43,11 @@ TempDir::~TempDir() {
 
 std::string readfile(const std::filesystem::path& p) {
     std::ifstream file(p, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 void writefile(const std::filesystem::path& p, const std::string& text) {
-    std::ofstream file(p, std::ios::binary | std::ios::trunc);
-    file << text;
+    std::ofstream(p, std::ios::binary) << text;
 }
 
 }  // namespace emberfell::testing

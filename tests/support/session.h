@@ -1,7 +1,5 @@
 #pragma once
-// Playing the game through the scripted console: typed input in, the whole
-// transcript out, with "[clear]" where the screen is cleared and "[key]" where
-// the game waits for a key.
+// The game on the scripted console: typed input in, the transcript out ("[clear]", "[key]").
 
 #include <filesystem>
 #include <string>
@@ -18,8 +16,7 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Run a piece of the game and return what it printed since the last run.
-    // A program end inside it is caught: ended() and status() tell of it.
+    // Run a piece of the game: what it printed since the last run (a program end is caught).
     template <class Play>
     std::string run(Play&& play) {
         try {
@@ -30,7 +27,6 @@ class Session {
         }
         return con.take();
     }
-
     bool ended() const { return programended; }
     int status() const { return endstatus; }
 
@@ -47,8 +43,7 @@ std::vector<std::string> screens(const std::string& transcript);
 // The title line and the empty line under it, as every screen begins.
 inline const std::string titleline = "[clear]                             Emberfell\n\n";
 
-// A fresh empty working directory for the length of a test (saves go to
-// "saves" below the working directory).
+// A fresh empty working directory for the length of a test (saves go below it).
 class TempDir {
   public:
     TempDir();
@@ -58,11 +53,10 @@ class TempDir {
     const std::filesystem::path& path() const { return dir; }
 
   private:
-    std::filesystem::path dir;
-    std::filesystem::path previous;
+    std::filesystem::path dir, previous;
 };
 
-// A file's whole contents, or "" when it cannot be read.
+// A file's whole contents ("" when it cannot be read), and writing one.
 std::string readfile(const std::filesystem::path& p);
 void writefile(const std::filesystem::path& p, const std::string& text);
 
