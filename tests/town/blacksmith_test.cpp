@@ -1,14 +1,12 @@
-// The blacksmith: the price list, purchases at the edge of the purse,
-// replacing what is carried, and choices that name nothing.
+// The town's shops and the inn: prices at the edge of the purse, the magic
+// shop's caps and spell offers, and choices that name nothing.
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "character/record.h"
 #include "console/input.h"
-#include "shell/menus.h"
 #include "support/session.h"
 #include "town/town.h"
 
@@ -42,103 +40,97 @@ const std::string pricelist =
 21) I don't want anything
 )";
 
-// One visit with this much gold and this typed choice; the transcript.
-std::string visit(vars& v, const std::string& typed, int* keys = nullptr) {
+template <class Place>
+std::string visit(Place place, vars& v, const std::string& typed) {
     Session s(typed);
-    const std::string shown = s.run([&] { blacksmith(v); });
-    if (keys) *keys = s.con.keys();
-    return shown;
+    return s.run([&] { place(v); });
 }
 
-TEST(Blacksmith, WholeScreenAndTheKnifeAtExactlyItsPrice) {
-    vars v;
-    v.gold = 25;
-    int keys = -1;
-    EXPECT_EQ(visit(v, "1\n", &keys), titleline + pricelist + "Gold:    25      ? ");
-    EXPECT_EQ(keys, 0);  // no word and no wait after a sale
-    EXPECT_EQ(v.gold, 0);
-    EXPECT_EQ(v.atk, 5);
-    EXPECT_EQ(v.weapon, 1);
-    EXPECT_EQ(v.def, 1);
-    EXPECT_EQ(v.armor, 0);
-}
-
-TEST(Blacksmith, OneGoldShortChangesNothing) {
+TEST(Blacksmith, TheKnifeAtExactlyItsPriceAndOneGoldShort) {
     vars v;
     v.gold = 24;
-    int keys = -1;
-    EXPECT_EQ(visit(v, "1\n", &keys),
+    EXPECT_EQ(visit(blacksmith, v, "1\n"),
               titleline + pricelist + "Gold:    24      ? \nnot enough money!!\n[key]");
-    EXPECT_EQ(keys, 1);
     EXPECT_EQ(v.gold, 24);
-    EXPECT_EQ(v.atk, 1);
-    EXPECT_EQ(v.weapon, 0);
-}
-
-TEST(Blacksmith, ABoughtItemReplacesWhateverIsCarried) {
-    vars v;
-    v.gold = 5025;
-    visit(v, "10\n");
-    EXPECT_EQ(v.atk, 75);
-    EXPECT_EQ(v.weapon, 10);
-    visit(v, "1\n");  // the weaker knife is sold all the same
-    EXPECT_EQ(v.atk, 5);
-    EXPECT_EQ(v.weapon, 1);
+    v.gold = 25;
+    EXPECT_EQ(visit(blacksmith, v, "1\n"), titleline + pricelist + "Gold:    25      ? ");
     EXPECT_EQ(v.gold, 0);
-
-    vars c;
-    c.gold = 300;
-    c.armor = 3;
-    c.def = 15;
-    visit(c, "13\n");  // the chain mail already worn is charged again
-    EXPECT_EQ(c.gold, 25);
-    EXPECT_EQ(c.def, 15);
-    EXPECT_EQ(c.armor, 3);
-    c.gold = 6025;
-    visit(c, "20\n");
-    EXPECT_EQ(c.gold, 25);
-    EXPECT_EQ(c.def, 85);
-    EXPECT_EQ(c.armor, 10);
-    EXPECT_EQ(c.atk, 1);
-    EXPECT_EQ(c.weapon, 0);
+    EXPECT_EQ(v.atk, 5);
+    v.gold = 5025;  // a stronger item is replaced by a weaker one all the same
+    visit(blacksmith, v, "10\n");
+    visit(blacksmith, v, "1\n");
+    EXPECT_EQ(v.atk, 5);
 }
 
-TEST(Blacksmith, ChoicesThatNameNothingSendTheKnightAway) {
-    for (const char* typed : {"21\n", "22\n", "0\n", "-3\n", "abc\n", "99999999999\n"}) {
+TEST(Shops, ChoicesThatNameNothing) {
+    for (const char* typed : {"21\n", "0\n", "abc def\n", "99999999999 x\n"}) {
         vars v;
         v.gold = 30000;
-        int keys = -1;
-        EXPECT_EQ(visit(v, typed, &keys),
-                  titleline + pricelist + "Gold: 30000      ? Then LEAVE!![key]")
+        Session s(std::string(typed) + "q\n");
+        const std::string shown = s.run([&] { blacksmith(v); });
+        EXPECT_EQ(shown.substr(shown.find("Gold:")), "Gold: 30000      ? Then LEAVE!![key]")
             << typed;
-        EXPECT_EQ(keys, 1) << typed;
-        EXPECT_EQ(v.gold, 30000) << typed;
-        EXPECT_EQ(v.atk, 1) << typed;
-        EXPECT_EQ(v.def, 1) << typed;
+        EXPECT_EQ(readanswer(), 'q') << typed;  // the rest of the line is gone
+        Session t(std::string(typed) + "q\n");
+        const std::string magic = t.run([&] { magicshop(v); });
+        EXPECT_EQ(magic.substr(magic.find("8) ")),
+                  "8) I don't need anything\n? \nMaybe next time...\n[key]")
+            << typed;
+        EXPECT_EQ(readanswer(), 'q') << typed;
+        EXPECT_EQ(v.gold, 30000);
     }
 }
 
-TEST(Blacksmith, JunkLeavesTheNextPromptFreshInput) {
-    for (const char* junk : {"abc def\n", "99999999999 x\n"}) {
-        Session s(std::string(junk) + "q\n");
-        vars v;
-        s.run([&] { blacksmith(v); });
-        EXPECT_EQ(readanswer(), 'q') << junk;
-    }
+TEST(MagicShop, SpellOffersUpToApocalypseThenNone) {
+    vars v;
+    v.spells = 10;
+    v.gold = 2200;
+    const std::string shown = visit(magicshop, v, "1\ny\n");
+    EXPECT_EQ(shown.substr(shown.rfind("Gold:")),
+              "Gold:  2200\nCost:  2200\nWould you like to buy "
+              "the Apocalypse spell? \nYou bought the spell!!\n[key]");
+    EXPECT_EQ(v.spells, 11);
+    v.gold = 30000;
+    const std::string none = visit(magicshop, v, "1\n");
+    EXPECT_EQ(none.substr(none.rfind("[clear]")),
+              titleline + "I have no spells for you to buy at this time\n[key]");
+    EXPECT_EQ(v.gold, 30000);
 }
 
-TEST(Blacksmith, ThroughTheMainMenu) {
-    // Junk at the blacksmith's prompt leaves the main menu's next answer
-    // alone: the knight leaves the shop, then the game.
-    Session s("n\nAyla\nb\nsword\ne\n");
-    const std::vector<std::string> shown = screens(s.run([&] { play(); }));
-    EXPECT_FALSE(s.ended());
-    ASSERT_EQ(shown.size(), 6u);
-    EXPECT_EQ(shown[4], titleline.substr(7) + pricelist + "Gold:     0      ? Then LEAVE!![key]");
-    EXPECT_EQ(shown[5],
-              titleline.substr(7) +
-                  "(M)onsters\n(Q)uest\n(B)lacksmith\nMa(g)ic Shop\n(I)nn\n(S)tats\nS(a)ve\n"
-                  "(E)xit\n? \nGoodbye!!\n\n[key]");
+TEST(MagicShop, MoneyBeforeTheCapAndTheCutOff) {
+    vars v;
+    v.str = 500;
+    v.gold = 1000;
+    const std::string capped = visit(magicshop, v, "4\n");
+    EXPECT_EQ(capped.substr(capped.rfind("? ")), "? \n500 is the max amount of strength!!\n[key]");
+    v.gold = 100;
+    const std::string poor = visit(magicshop, v, "4\n");
+    EXPECT_EQ(poor.substr(poor.rfind("? ")), "? \nnot enough money!!\n[key]");
+    EXPECT_EQ(v.gold, 100);
+    v.maxhp = 9950;
+    v.gold = 500;
+    const std::string cut = visit(magicshop, v, "2\n");
+    EXPECT_EQ(cut.substr(cut.rfind("? ")),
+              "? \n+100 max HP!!\nYou have reached the max amount of HP!!\n[key]");
+    EXPECT_EQ(v.maxhp, 10000);
+    EXPECT_EQ(v.gold, 0);
+}
+
+TEST(Inn, PriceIsHalfTheLevelThenHeal) {
+    vars v;
+    v.level = 5;
+    v.gold = 1;
+    v.hp = 1;
+    const std::string screen =
+        titleline +
+        "Welcome to the Lonely Tankard Inn. You can rest here and heal HP and MP.\n"
+        "HP: 1/10\nMP: 5/5\nGold:     1\nCost: 2 gold\nWould you like to rest? ";
+    EXPECT_EQ(visit(inn, v, "y\n"), screen + "\nnot enough money!!\n[key]");
+    EXPECT_EQ(v.hp, 1);
+    v.gold = 2;
+    EXPECT_EQ(visit(inn, v, "Y\n").substr(screen.size()), "\nYou feel refreshed\n[key]");
+    EXPECT_EQ(v.gold, 0);
+    EXPECT_EQ(v.hp, 10);
 }
 
 }  // namespace
