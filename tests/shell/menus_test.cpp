@@ -25,8 +25,10 @@ std::string framed(std::string text) {
         {"╔", frame::topleft},     {"╗", frame::topright}, {"╚", frame::bottomleft},
         {"╝", frame::bottomright}, {"═", frame::across},   {"║", frame::down}};
     for (const auto& [utf8, drawn] : marks) {
-        for (std::size_t at = text.find(utf8); at != std::string::npos; at = text.find(utf8, at))
-            text.replace(at, utf8.size(), drawn);
+        const std::string by = drawn;
+        for (std::size_t at = text.find(utf8); at != std::string::npos;
+             at = text.find(utf8, at + by.size()))
+            text.replace(at, utf8.size(), by);
     }
     return text;
 }
