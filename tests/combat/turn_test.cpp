@@ -58,6 +58,7 @@ TEST(Magic, CostsByWisdomAndCureIsNotRoundedDown) {
     v.hp = 1;
     const std::string cure = "Spells:\n1) Cure --------------- 3333 MP\n0) Don't cast anything\n? ";
     Session s("2\n1\n1\n");
+    s.con.rolls({2});
     EXPECT_EQ(f.turn(s, v), turnscreen(v) + cure + "You attack\n\nnot enough MP!!\n[key]" +
                                 turnscreen(v) + "You attack\n Slash: -4 enemy HP\n");
     v.mp = 3334;
