@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -19,14 +18,6 @@ namespace {
 const char* const openerror = "                  An error occured while opening the file\n\n";
 const char* const writeerror = "                  An error occured while writing the file\n\n";
 
-// A save is written to a file of its own first and put in place only when
-// it is whole. Its name is longer than any knight's name can be, so it is
-// nobody's save, and it holds the knight's name, so that two games saving
-// different knights at once never write into one file.
-std::string unfinishedpath(const std::string& name) {
-    return "saves/.emberfell-unfinished-save-of-" + name;
-}
-
 // A save file is a few hundred bytes; a file far beyond that is no save, and
 // is read no further than this.
 constexpr std::streamsize largestsave = 1 << 20;
@@ -38,17 +29,6 @@ std::array<std::int32_t*, 28> numberlines(vars& v) {
             &v.mp,       &v.spells,   &v.weapon,   &v.armor,    &v.quest,    &v.party[0],
             &v.party[1], &v.party[2], &v.party[3], &v.party[4], &v.party[5], &v.party[6],
             &v.party[7], &v.party[8], &v.wis,      &v.wil};
-}
-
-// A name the file system could take as a path of its own rather than as one
-// file in "saves" is refused like a name it cannot store.
-bool filename(const std::string& name) {
-    if (name.empty() || name == "." || name == "..") return false;
-#ifdef _WIN32
-    return name.find_first_of("/\\:") == std::string::npos;
-#else
-    return name.find('/') == std::string::npos;
-#endif
 }
 
 std::string savepath(const std::string& name) {
@@ -70,23 +50,6 @@ bool parsenumber(const std::string& word, std::int32_t& value) {
     }
     value = clamp32(negative ? -n : n);
     return true;
-}
-
-// Write the save whole to the unfinished file, then put it in place.
-bool writesave(const std::string& name, const std::string& text, bool& opened) {
-    const std::string unfinished = unfinishedpath(name);
-    // Written byte for byte, with the same line ends on every platform, so
-    // that a save carried from one machine to another loads the same.
-    std::ofstream file(unfinished, std::ios::trunc | std::ios::binary);
-    opened = static_cast<bool>(file);
-    if (!opened) return false;
-    file << text;
-    file.flush();
-    const bool written = static_cast<bool>(file);
-    file.close();
-    if (written && !file.fail() && replacefile(unfinished, savepath(name))) return true;
-    std::remove(unfinished.c_str());
-    return false;
 }
 
 }  // namespace
@@ -111,7 +74,7 @@ void readsave(vars& v, const std::string& text, const std::string& fallbackname)
     std::getline(file, name);
     if (!name.empty() && name.back() == '\r') name.pop_back();
     if (name.empty()) name = fallbackname;
-    setname(v, name.substr(0, 25).c_str());
+    setname(v, cutname(name).c_str());
 }
 
 void zsave(vars v) {
@@ -125,13 +88,12 @@ void zsave(vars v) {
     }
     out() << "\n\n                                saving...\n\n";
     makedir("saves");
-    bool opened = false;
-    if (!filename(v.name)) {
-        out() << openerror;
-    } else if (writesave(v.name, savetext(v), opened)) {
+    const Written written =
+        takesname(v.name) ? writewhole(savepath(v.name), savetext(v)) : Written::unopened;
+    if (written == Written::whole) {
         out() << "                                saved\n\n";
     } else {
-        out() << (opened ? writeerror : openerror);
+        out() << (written == Written::unwritten ? writeerror : openerror);
     }
     waitkey();
 }
@@ -145,7 +107,7 @@ void zload(vars& v, char& answer) {
     std::error_code ignored;
     // Only a plain file can be a save: a directory, a pipe or a device (one
     // that never ends, or one that waits) is refused like a missing file.
-    if (filename(name) && std::filesystem::is_regular_file(savepath(name), ignored)) {
+    if (takesname(name) && std::filesystem::is_regular_file(savepath(name), ignored)) {
         file.open(savepath(name), std::ios::binary);
     }
     if (!file.is_open()) {

@@ -1,9 +1,9 @@
 #pragma once
 // The game's one seam to the platform. Everything the game does to the
-// screen, the keyboard, the file system's directories, the clock and the
-// end of the program goes through the console that is current; the game
-// itself never knows whether it is a terminal, the Windows console or the
-// scripted console of the tests.
+// screen, the keyboard, the file system, the clock and the end of the program
+// goes through the console that is current; the game itself never knows
+// whether it is a terminal, the Windows console or the scripted console of
+// the tests.
 
 #include <ctime>
 #include <iosfwd>
@@ -11,8 +11,15 @@
 
 namespace emberfell {
 
+// How writing a whole file came out.
+enum class Written {
+    unopened,   // the file cannot be opened for writing: nothing was changed
+    unwritten,  // the writing failed (a full disk, say): the file is as it was
+    whole,      // the file holds the text, whole
+};
+
 class Console {
-public:
+  public:
     virtual ~Console() = default;
     virtual std::istream& in() = 0;
     virtual std::ostream& out() = 0;
@@ -23,13 +30,24 @@ public:
     virtual void waitkey() = 0;
     // Create a directory; a failure (it exists already, say) is ignored.
     virtual void makedir(const std::string& path) = 0;
-    // Put the finished file `from` in the place of `to`, replacing it whole.
-    virtual bool replacefile(const std::string& from, const std::string& to) = 0;
+    // Whether the file system takes `name` as the name of one file in a
+    // directory. Here: any name but "", "." and "..", without '/' or NUL.
+    virtual bool takesname(const std::string& name);
+    // Put `text` in the file `path` as a text file (the platform's line
+    // ends), whole: in place of the file there only once it is written, so
+    // that the file holds the old text or the new one, never part of one.
+    // A file that cannot be opened for writing (write-protected, a
+    // directory) is left alone.
+    virtual Written writewhole(const std::string& path, const std::string& text) = 0;
     // The calendar time in whole seconds, the seed of every roll.
     virtual std::time_t now() = 0;
     // End the program with this exit status.
     [[noreturn]] virtual void end(int status) = 0;
 };
+
+// writewhole with the standard library alone: for consoles whose file system
+// has no other game writing into it at the same time.
+Written writewholeportably(const std::string& path, const std::string& text);
 
 // The console in use; the game's main makes the platform's own current,
 // tests make a scripted one current.
@@ -44,7 +62,8 @@ std::ostream& out();
 void clear();
 void waitkey();
 void makedir(const std::string& path);
-bool replacefile(const std::string& from, const std::string& to);
+bool takesname(const std::string& name);
+Written writewhole(const std::string& path, const std::string& text);
 std::time_t now();
 [[noreturn]] void end(int status);
 

@@ -41,7 +41,25 @@ std::string readname() {
     discardline();
     // A line typed or piped with a CR LF line end keeps no CR in the name.
     if (!name.empty() && name.back() == '\r') name.pop_back();
-    return name;
+    return cutname(name);
+}
+
+std::string cutname(const std::string& name) {
+    constexpr std::size_t longest = 25;
+    std::string cut = name.substr(0, longest);
+    // Back over the bytes that continue a letter to the byte that begins it;
+    // if the letter needs more bytes than are left, it goes.
+    std::size_t start = cut.size();
+    int following = 0;
+    while (start > 0 && following < 3 && (cut[start - 1] & 0xC0) == 0x80) {
+        --start;
+        ++following;
+    }
+    if (start == 0) return cut;
+    const auto first = static_cast<unsigned char>(cut[start - 1]);
+    const int needed = first >= 0xF0 ? 3 : first >= 0xE0 ? 2 : first >= 0xC0 ? 1 : 0;
+    if (needed > following) cut.erase(start - 1);
+    return cut;
 }
 
 }  // namespace emberfell

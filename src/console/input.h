@@ -22,4 +22,8 @@ int readnumber();
 // the rest of the line is then skipped. An empty line gives an empty name.
 std::string readname();
 
+// A name as the record keeps it: at most 25 bytes, and a letter of several
+// bytes (UTF-8) that does not fit whole is left out whole.
+std::string cutname(const std::string& name);
+
 }  // namespace emberfell

@@ -2,8 +2,10 @@
 // key wait that reads one key from the terminal itself with canonical mode
 // and echo switched off for just that read. The terminal's own mode comes
 // back after every key, at every exit, and on the signals that end or stop
-// the game while it waits.
+// the game while it waits. Saves are written so that no other game saving
+// at the same time, no crash and no link in the way can tear or misplace one.
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -14,7 +16,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <string_view>
 
 #include "console/console.h"
 
@@ -24,6 +28,7 @@ namespace {
 
 int terminalfd = -1;         // the keyboard, or -1 when there is no terminal
 struct termios original {};  // the terminal's mode before the key wait
+struct termios keymode {};   // the same without canonical mode and echo
 volatile std::sig_atomic_t rawnow = 0;
 
 void restoreterminal() {
@@ -33,19 +38,30 @@ void restoreterminal() {
     }
 }
 
+// Whether the game is the terminal's foreground job. Only then is the mode
+// the terminal's own: in the background it is whatever the shell uses for
+// its own line editing.
+bool foreground() {
+    return tcgetpgrp(terminalfd) == getpgrp();
+}
+
 // Canonical mode and echo off for one key. The mode is taken afresh each
-// time, so whatever the player set while the game was stopped comes back.
+// time, so whatever the player set while the game was stopped comes back;
+// but only in the foreground. A background job is stopped by the terminal
+// here (asking to restart output, which is running already, changes
+// nothing) until the shell brings it to the foreground.
 void enterraw() {
-    if (tcgetattr(terminalfd, &original) != 0) return;
-    struct termios raw = original;
-    raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
-    raw.c_cc[VMIN] = 1;
-    raw.c_cc[VTIME] = 0;
+    if (!foreground()) tcflow(terminalfd, TCOON);
+    if (!foreground() || tcgetattr(terminalfd, &original) != 0) return;
+    keymode = original;
+    keymode.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+    keymode.c_cc[VMIN] = 1;
+    keymode.c_cc[VTIME] = 0;
     // Marked before the change, so that a signal arriving in between still
     // puts the mode back (putting back an unchanged mode does no harm).
     rawnow = 1;
     // TCSANOW, not TCSAFLUSH: keys typed ahead are kept.
-    if (tcsetattr(terminalfd, TCSANOW, &raw) != 0) rawnow = 0;
+    if (tcsetattr(terminalfd, TCSANOW, &keymode) != 0) rawnow = 0;
 }
 
 // A signal that ends the game puts the terminal back first and then takes
@@ -86,6 +102,15 @@ void onstop(int sig) {
     errno = saved;
 }
 
+// Continued in the foreground during a key wait after a stop the game could
+// not see coming (SIGSTOP): the shell may have put its own mode back, so the
+// key mode is set again.
+void oncontinue(int) {
+    const int saved = errno;
+    if (rawnow && foreground()) tcsetattr(terminalfd, TCSANOW, &keymode);
+    errno = saved;
+}
+
 // A signal the game was started with ignored (nohup, a background job)
 // stays ignored.
 void catchunlessignored(int sig, void (*handler)(int)) {
@@ -104,19 +129,34 @@ int openterminal() {
     return fd;
 }
 
+// An earlier program may have left the terminal (or standard input) not
+// blocking, so that a read finds "nothing yet" where the game must wait.
+void makeblocking(int fd) {
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0 && (flags & O_NONBLOCK)) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+}
+
+// Wait until the keyboard has a byte, at most `wait` milliseconds (or for
+// ever when it is negative).
+bool ready(int wait) {
+    while (true) {
+        struct pollfd p = {terminalfd, POLLIN, 0};
+        const int got = poll(&p, 1, wait);
+        if (got < 0 && errno == EINTR) continue;
+        return got > 0;
+    }
+}
+
 // One byte from the keyboard; with `wait` set, only if it comes within that
 // many milliseconds (the rest of a key that sends several bytes).
 bool readbyte(unsigned char& byte, int wait = -1) {
     while (true) {
-        if (wait >= 0) {
-            struct pollfd p = {terminalfd, POLLIN, 0};
-            const int ready = poll(&p, 1, wait);
-            if (ready < 0 && errno == EINTR) continue;
-            if (ready <= 0) return false;
-        }
+        if (wait >= 0 && !ready(wait)) return false;
         const ssize_t got = read(terminalfd, &byte, 1);
         if (got == 1) return true;
         if (got < 0 && errno == EINTR) continue;
+        // Not blocking after all (set again by another program): wait.
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && ready(wait)) continue;
         return false;
     }
 }
@@ -170,17 +210,129 @@ std::string directoryof(const std::string& path) {
     return path.substr(0, slash);
 }
 
+// New text is written to a file of its own beside the old one first, named
+// for the game that writes it: the prefix, the game's process id, a dash and
+// a count. Such a name is longer than a knight's name can be, so it is never
+// anybody's save.
+constexpr std::string_view unfinished = ".emberfell-unfinished-";
+
+// The process that wrote an unfinished file, or 0 when the name is not one.
+pid_t writerof(std::string_view name) {
+    if (name.substr(0, unfinished.size()) != unfinished) return 0;
+    name.remove_prefix(unfinished.size());
+    pid_t pid = 0;
+    std::size_t digits = 0;
+    for (; digits < name.size() && digits < 9 && name[digits] >= '0' && name[digits] <= '9';
+         ++digits)
+        pid = pid * 10 + (name[digits] - '0');
+    return digits > 0 && digits < name.size() && name[digits] == '-' ? pid : 0;
+}
+
+// The unfinished files of games that were killed while they saved go; those
+// of games that still run are theirs.
+void tidy(const std::string& directory) {
+    DIR* dir = opendir(directory.c_str());
+    if (!dir) return;
+    while (const dirent* entry = readdir(dir)) {
+        const pid_t writer = writerof(entry->d_name);
+        if (writer > 0 && writer != getpid() && kill(writer, 0) != 0 && errno == ESRCH)
+            unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
+
+// A file that is there but cannot take new text: not a plain file, write-
+// protected (even against root, whom no protection stops), or refusing to
+// be opened for writing. Opening does not wait (a named pipe with nobody
+// reading it is refused) and does not truncate.
+bool writeprotected(const std::string& path, const struct stat& old) {
+    if (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0) return true;
+    const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return true;
+    close(fd);
+    return false;
+}
+
+// A file created new, never through a link or over another file, with the
+// usual mode of a new file (0666 less the umask).
+int createunfinished(const std::string& directory, std::string& name) {
+    for (int count = 0; count < 100; ++count) {
+        name = directory + "/" + std::string(unfinished) + std::to_string(getpid()) + "-" +
+               std::to_string(count);
+        const int fd =
+            open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool writeall(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t put = write(fd, text.data(), text.size());
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        text.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return true;
+}
+
+// The text reaches the disk in a file of its own, which then takes the old
+// file's place in one step (keeping the old file's mode): whatever else
+// happens, the file holds an old text or a new one whole, and the last
+// writer to finish wins. Then the directory reaches the disk, so that the
+// new name itself lasts.
+Written writesafely(const std::string& path, const std::string& text) {
+    struct stat old {};
+    const bool replacing = stat(path.c_str(), &old) == 0;
+    if (replacing ? writeprotected(path, old) : errno != ENOENT) return Written::unopened;
+    const std::string directory = directoryof(path);
+    tidy(directory);
+    std::string temporary;
+    const int fd = createunfinished(directory, temporary);
+    if (fd < 0) return Written::unopened;
+    if (replacing) {
+        // Only a game run by root may give the file the old one's owner;
+        // any other's own file has that owner already.
+        [[maybe_unused]] const int owned = fchown(fd, old.st_uid, old.st_gid);
+        fchmod(fd, old.st_mode & 0777);
+    }
+    bool written = writeall(fd, text) && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return Written::unwritten;
+    }
+    const int dir = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return Written::whole;
+}
+
+// A terminal that cannot clear its screen (TERM unset or "dumb") is sent no
+// escape sequences; only a screen is, so that output sent to a file or a
+// pipe stays plain text.
+bool canclear() {
+    const char* term = std::getenv("TERM");
+    return isatty(STDOUT_FILENO) && term && *term && std::strcmp(term, "dumb") != 0;
+}
+
 class PosixConsole final : public Console {
   public:
     PosixConsole() {
         std::ios::sync_with_stdio(false);
-        screen = isatty(STDOUT_FILENO);
+        screen = canclear();
+        makeblocking(STDIN_FILENO);
         terminalfd = openterminal();
         if (terminalfd >= 0 && tcgetattr(terminalfd, &original) != 0) terminalfd = -1;
         if (terminalfd >= 0) {
+            makeblocking(terminalfd);
             std::atexit(restoreterminal);
-            for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) catchunlessignored(sig, onfatal);
+            for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2})
+                catchunlessignored(sig, onfatal);
             catchunlessignored(SIGTSTP, onstop);
+            handle(SIGCONT, oncontinue);
         }
     }
 
@@ -188,8 +340,7 @@ class PosixConsole final : public Console {
     std::ostream& out() override { return std::cout; }
 
     void clear() override {
-        // Home, clear the screen, clear the scrollback; only on a screen, so
-        // that output sent to a file or a pipe stays plain text.
+        // Home, clear the screen, clear the scrollback.
         if (screen) std::cout << "\x1b[H\x1b[2J\x1b[3J";
     }
 
@@ -205,21 +356,8 @@ class PosixConsole final : public Console {
 
     void makedir(const std::string& path) override { mkdir(path.c_str(), 0777); }
 
-    // The new file reaches the disk before it takes the old one's place, so
-    // a crash leaves either the old save or the new one, never a torn one;
-    // then the directory, so that the new name itself lasts.
-    bool replacefile(const std::string& from, const std::string& to) override {
-        int fd = open(from.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return false;
-        const bool synced = fsync(fd) == 0;
-        close(fd);
-        if (!synced || std::rename(from.c_str(), to.c_str()) != 0) return false;
-        int dir = open(directoryof(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            fsync(dir);
-            close(dir);
-        }
-        return true;
+    Written writewhole(const std::string& path, const std::string& text) override {
+        return writesafely(path, text);
     }
 
     std::time_t now() override { return std::time(nullptr); }

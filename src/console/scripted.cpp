@@ -1,14 +1,8 @@
 #include "console/scripted.h"
 
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
-
-#ifdef _WIN32
-#include <direct.h>
-#endif
 
 namespace emberfell {
 
@@ -67,20 +61,13 @@ void ScriptedConsole::waitkey() {
 }
 
 void ScriptedConsole::makedir(const std::string& path) {
-#ifdef _WIN32
-    _mkdir(path.c_str());
-#else
-    mkdir(path.c_str(), 0777);
-#endif
+    std::error_code ignored;
+    std::filesystem::create_directory(path, ignored);
 }
 
-bool ScriptedConsole::replacefile(const std::string& from, const std::string& to) {
-    if (onreplace) return onreplace(from, to);
-    // Replaces an existing file on every platform (a plain rename does not
-    // on Windows).
-    std::error_code failed;
-    std::filesystem::rename(from, to, failed);
-    return !failed;
+Written ScriptedConsole::writewhole(const std::string& path, const std::string& text) {
+    if (onwrite) return onwrite(path, text);
+    return writewholeportably(path, text);
 }
 
 std::time_t ScriptedConsole::now() {

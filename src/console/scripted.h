@@ -22,7 +22,7 @@ struct ProgramEnd {
 };
 
 class ScriptedConsole final : public Console {
-public:
+  public:
     // The marks written into the output where the game clears the screen and
     // where it waits for a key.
     static constexpr std::string_view clearmark = "[clear]";
@@ -49,20 +49,20 @@ public:
     // A time whose draw gives this roll.
     static std::time_t timefor(int roll);
 
-    // A test can make the file replacement fail, as a full disk or a crash
-    // would leave it.
-    std::function<bool(const std::string&, const std::string&)> onreplace;
+    // A test can make the writing of a file come out otherwise, as a full
+    // disk or a crash would leave it.
+    std::function<Written(const std::string&, const std::string&)> onwrite;
 
     std::istream& in() override { return typedin; }
     std::ostream& out() override { return captured; }
     void clear() override;
     void waitkey() override;
     void makedir(const std::string& path) override;
-    bool replacefile(const std::string& from, const std::string& to) override;
+    Written writewhole(const std::string& path, const std::string& text) override;
     std::time_t now() override;
     [[noreturn]] void end(int status) override;
 
-private:
+  private:
     std::stringstream typedin;
     std::ostringstream captured;
     std::deque<std::time_t> times;

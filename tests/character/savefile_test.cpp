@@ -8,6 +8,7 @@
 #include <climits>
 #include <filesystem>
 
+#include "console/input.h"
 #include "support/session.h"
 
 namespace emberfell::testing {
@@ -17,6 +18,17 @@ namespace fs = std::filesystem;
 
 const std::string aylafile =
     "10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\nAyla\n";
+
+// A text as a save file holds it: with the platform's line ends.
+std::string saved(const std::string& text) {
+#ifdef _WIN32
+    std::string crlf;
+    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return crlf;
+#else
+    return text;
+#endif
+}
 const std::string asked = titleline + "Are you sure you want to save? \n\n";
 const std::string saving = asked + "                                saving...\n\n";
 const std::string loading =
@@ -24,10 +36,12 @@ const std::string loading =
 const std::string openerror = "                  An error occured while opening the file\n\n[key]";
 const vars ayla{.name = "Ayla"};
 
-// Save after answering `typed`; a failing replacement is a full disk or a crash.
-std::string save(const vars& v, const std::string& typed = "y\n", bool replaces = true) {
+// Save after answering `typed`; a failing write is a full disk or a crash.
+std::string save(const vars& v, const std::string& typed = "y\n", bool writes = true) {
     Session s(typed);
-    if (!replaces) s.con.onreplace = [](const std::string&, const std::string&) { return false; };
+    if (!writes) {
+        s.con.onwrite = [](const std::string&, const std::string&) { return Written::unwritten; };
+    }
     return s.run([&] { zsave(v); });
 }
 
@@ -45,7 +59,7 @@ TEST(SaveFile, EveryLineInItsPlaceThroughSaveAndLoad) {
     TempDir dir;
     EXPECT_EQ(save(ayla, "no\n"), asked + "                                not saved\n\n[key]");
     EXPECT_EQ(save(ayla), saving + "                                saved\n\n[key]");
-    EXPECT_EQ(readfile("saves/Ayla"), aylafile);
+    EXPECT_EQ(readfile("saves/Ayla"), saved(aylafile));
     // Every line a value of its own, under a name with blanks.
     std::string text;
     for (int line = 1; line <= 28; ++line) text += std::to_string(line) + "\n";
@@ -56,7 +70,7 @@ TEST(SaveFile, EveryLineInItsPlaceThroughSaveAndLoad) {
                     .name = "Sir Ayla the Bold", .party = {18, 19, 20, 21, 22, 23, 24, 25, 26}};
     // clang-format on
     save(bold);
-    EXPECT_EQ(readfile("saves/Sir Ayla the Bold"), text + "Sir Ayla the Bold\n");
+    EXPECT_EQ(readfile("saves/Sir Ayla the Bold"), saved(text + "Sir Ayla the Bold\n"));
     std::string shown;
     EXPECT_EQ(savetext(load("Sir Ayla the Bold", &shown)), text + "Sir Ayla the Bold\n");
     EXPECT_EQ(shown, loading + "                                  loaded\n\n[key]l");
@@ -94,16 +108,32 @@ TEST(SaveFailure, PreviousSaveStaysWholeAndLoadable) {
         saving + "                  An error occured while writing the file\n\n[key]";
     save(old);
     EXPECT_EQ(save(next, "y\n", false), failed);
-#ifdef __linux__
-    // A full disk: every write to the unfinished save fails.
-    fs::create_symlink("/dev/full", "saves/.emberfell-unfinished-save-of-Ayla");
-    ASSERT_EQ(save(next), failed);  // else the save could be the device, read forever
-#endif
-    EXPECT_EQ(readfile("saves/Ayla"), savetext(old));
+    EXPECT_EQ(readfile("saves/Ayla"), saved(savetext(old)));
     EXPECT_EQ(load("Ayla").gold, 100);
     // With room again, the next save takes the old one's place.
     save(next);
     EXPECT_EQ(load("Ayla").gold, 999);
+    // A write-protected save, and a directory in the way, cannot be opened.
+    fs::permissions("saves/Ayla", fs::perms::owner_read);
+    fs::create_directory("saves/Anna");
+    EXPECT_EQ(save(old), saving + openerror);
+    EXPECT_EQ(save(vars{.name = "Anna"}), saving + openerror);
+    EXPECT_EQ(load("Ayla").gold, 999);
+    EXPECT_EQ(std::distance(fs::directory_iterator("saves"), {}), 2);
+    fs::permissions("saves/Ayla", fs::perms::owner_all);
+}
+
+// Fourteen letters of two bytes each: the name keeps twelve of them whole.
+TEST(SaveFile, ALongNameKeepsWholeLetters) {
+    TempDir dir;
+    std::string name;
+    for (int i = 0; i < 14; ++i) name += "\xC3\x86";
+    fs::create_directory("saves");
+    writefile("saves/Ayla", aylafile.substr(0, aylafile.size() - 5) + name + "\n");
+    EXPECT_EQ(load("Ayla").name, name.substr(0, 24));
+    EXPECT_EQ(cutname(name + "x"), name.substr(0, 24));
+    EXPECT_EQ(cutname("Ayla \xE2\x9C\x93"), "Ayla \xE2\x9C\x93");  // whole: kept
+    EXPECT_EQ(cutname(std::string(23, 'a') + "\xE2\x9C\x93"), std::string(23, 'a'));
 }
 
 }  // namespace
