@@ -2,14 +2,19 @@
 // key without echo, and the output code page is set to 437 so that the
 // frames' box-drawing bytes show as boxes. The console window outlives the
 // game, so its own code page comes back when the game ends, however it ends.
+// Saves are written with CR LF line ends, whole, and only under names that
+// Windows keeps as they are.
 
 #include <conio.h>
 #include <io.h>
 #include <windows.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <string_view>
 
 #include "console/console.h"
 
@@ -28,6 +33,135 @@ void restorepage() {
 BOOL WINAPI onclose(DWORD) {
     restorepage();
     return FALSE;
+}
+
+// The names of devices, which Windows finds in every directory, also with
+// an extension ("nul.txt").
+constexpr std::string_view devices[] = {
+    "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
+    "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+
+bool devicename(const std::string& name) {
+    std::string stem = name.substr(0, name.find('.'));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    for (char& c : stem) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (std::string_view device : devices) {
+        if (stem == device) return true;
+    }
+    return false;
+}
+
+// Windows refuses some characters in a name, and quietly drops a dot or a
+// blank at its end ("Ann." and "Ann " would both be the file "Ann").
+bool windowsname(const std::string& name) {
+    for (unsigned char c : name) {
+        if (c < 32 ||
+            std::string_view("<>:\"/\\|?*").find(static_cast<char>(c)) != std::string_view::npos)
+            return false;
+    }
+    return name.back() != '.' && name.back() != ' ' && !devicename(name);
+}
+
+std::string directoryof(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// New text is written to a file of its own beside the old one first, named
+// for the game that writes it: the prefix, the game's process id, a dash and
+// a count. Such a name is longer than a knight's name can be, so it is never
+// anybody's save.
+constexpr std::string_view unfinished = ".emberfell-unfinished-";
+
+bool running(DWORD pid) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!process) return GetLastError() != ERROR_INVALID_PARAMETER;
+    const bool alive = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return alive;
+}
+
+// The unfinished files of games that were killed while they saved go; those
+// of games that still run are theirs.
+void tidy(const std::string& directory) {
+    WIN32_FIND_DATAA found;
+    HANDLE search =
+        FindFirstFileA((directory + "\\" + std::string(unfinished) + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = found.cFileName;
+        const std::string digits = name.substr(unfinished.size());
+        DWORD pid = 0;
+        std::size_t n = 0;
+        for (; n < digits.size() && n < 9 && std::isdigit(static_cast<unsigned char>(digits[n]));
+             ++n)
+            pid = pid * 10 + static_cast<DWORD>(digits[n] - '0');
+        if (n > 0 && n < digits.size() && digits[n] == '-' && pid != GetCurrentProcessId() &&
+            !running(pid))
+            DeleteFileA((directory + "\\" + name).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+// A file that is there but cannot take new text: a directory or a device,
+// read-only, or refusing to be opened for writing.
+bool writeprotected(const std::string& path, DWORD attributes) {
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_READONLY))
+        return true;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return true;
+    CloseHandle(file);
+    return false;
+}
+
+// A file created new, never over another file or a link.
+HANDLE createunfinished(const std::string& directory, std::string& name) {
+    for (int count = 0; count < 100; ++count) {
+        name = directory + "\\" + std::string(unfinished) + std::to_string(GetCurrentProcessId()) +
+               "-" + std::to_string(count);
+        HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// The text with the Windows line end, CR LF.
+std::string windowslines(const std::string& text) {
+    std::string lines;
+    for (char c : text) {
+        if (c == '\n') lines += '\r';
+        lines += c;
+    }
+    return lines;
+}
+
+// The text reaches the disk in a file of its own, which then takes the old
+// file's place in one step: whatever else happens, the file holds an old
+// text or a new one whole, and the last writer to finish wins.
+Written writesafely(const std::string& path, const std::string& text) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES ? writeprotected(path, attributes)
+                                              : GetLastError() != ERROR_FILE_NOT_FOUND)
+        return Written::unopened;
+    const std::string directory = directoryof(path);
+    tidy(directory);
+    std::string temporary;
+    HANDLE file = createunfinished(directory, temporary);
+    if (file == INVALID_HANDLE_VALUE) return Written::unopened;
+    const std::string lines = windowslines(text);
+    DWORD put = 0;
+    bool written = WriteFile(file, lines.data(), static_cast<DWORD>(lines.size()), &put, nullptr) &&
+                   put == lines.size() && FlushFileBuffers(file);
+    written = CloseHandle(file) && written;
+    if (!written || !MoveFileExA(temporary.c_str(), path.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(temporary.c_str());
+        return Written::unwritten;
+    }
+    return Written::whole;
 }
 
 class WindowsConsole final : public Console {
@@ -71,16 +205,12 @@ class WindowsConsole final : public Console {
 
     void makedir(const std::string& path) override { CreateDirectoryA(path.c_str(), nullptr); }
 
-    // The new file reaches the disk before it takes the old one's place, so
-    // a crash leaves either the old save or the new one, never a torn one.
-    bool replacefile(const std::string& from, const std::string& to) override {
-        HANDLE file = CreateFileA(from.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        const bool flushed = FlushFileBuffers(file) != 0;
-        CloseHandle(file);
-        return flushed && MoveFileExA(from.c_str(), to.c_str(),
-                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    bool takesname(const std::string& name) override {
+        return Console::takesname(name) && windowsname(name);
+    }
+
+    Written writewhole(const std::string& path, const std::string& text) override {
+        return writesafely(path, text);
     }
 
     std::time_t now() override { return std::time(nullptr); }

@@ -35,11 +35,13 @@ std::string describe(const struct termios& t) {
 }  // namespace
 
 PtyGame::PtyGame(const std::string& workdir, const std::vector<std::string>& argv,
-                 const std::string& answers) {
+                 const std::string& answers, bool nonblocking) {
     struct winsize size = {24, 80, 0, 0};
     child = forkpty(&master, nullptr, nullptr, &size);
     if (child != 0) return;
     if (chdir(workdir.c_str()) != 0) _exit(127);
+    setenv("TERM", "xterm", 1);
+    if (nonblocking) fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK);
     if (!answers.empty()) {
         const int fd = open(answers.c_str(), O_RDONLY);
         if (fd < 0 || dup2(fd, STDIN_FILENO) < 0) _exit(127);

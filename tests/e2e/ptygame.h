@@ -16,11 +16,13 @@ namespace emberfell::testing {
 
 class PtyGame {
   public:
-    // Run `argv` in `workdir`; with `answers` set, the typed lines come from
-    // that file and only the key presses from the terminal.
+    // Run `argv` in `workdir` on a terminal of TERM type xterm; with
+    // `answers` set, the typed lines come from that file and only the key
+    // presses from the terminal; `nonblocking` leaves the terminal so, as a
+    // careless program before the game might.
     explicit PtyGame(const std::string& workdir,
                      const std::vector<std::string>& argv = {EMBERFELL_BINARY},
-                     const std::string& answers = "");
+                     const std::string& answers = "", bool nonblocking = false);
     ~PtyGame();
     PtyGame(const PtyGame&) = delete;
     PtyGame& operator=(const PtyGame&) = delete;

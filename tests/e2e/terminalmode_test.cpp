@@ -33,10 +33,10 @@ TEST(TerminalMode, RestoredAfterEndOfInput) {
     EXPECT_TRUE(asfound(game.mode()));
 }
 
-// Ctrl-C typed, and SIGTERM and SIGHUP sent, during a key wait: the mode
-// comes back and the game still ends by that signal.
+// Ctrl-C typed, and the other signals that end a program sent, during a key
+// wait: the mode comes back and the game still ends by that signal.
 TEST(TerminalMode, RestoredAfterASignalDuringAKeyWait) {
-    for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2}) {
         SCOPED_TRACE(strsignal(sig));
         Scratch s;
         PtyGame game(s.dir);
@@ -50,6 +50,40 @@ TEST(TerminalMode, RestoredAfterASignalDuringAKeyWait) {
         ASSERT_TRUE(WIFSIGNALED(status)) << "status " << status;
         EXPECT_EQ(WTERMSIG(status), sig);
         EXPECT_TRUE(asfound(game.mode()));
+    }
+}
+
+// A terminal left not blocking by an earlier program: the game still waits
+// for each key and each typed line.
+TEST(TerminalMode, ANonBlockingTerminalStillWaits) {
+    Scratch s;
+    PtyGame game(s.dir, {EMBERFELL_BINARY}, "", true);
+    ASSERT_TRUE(game.expect("Version: 1.0.1"));
+    EXPECT_EQ(game.wait(1), -1) << game.output();  // still at the title
+    game.send("x");
+    ASSERT_TRUE(game.expect("(C)redits\r\n? "));
+    EXPECT_EQ(game.wait(1), -1) << game.output();  // still at the start menu
+    game.send("n\r");
+    ASSERT_TRUE(game.expect("Enter character name: "));
+    game.send("\x04");
+    const int status = game.wait();
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// A terminal that cannot clear its screen gets the scenes as they are, with
+// no escape sequences.
+TEST(TerminalMode, NoEscapesWhereTheTerminalCannotClear) {
+    for (const char* term : {"TERM=dumb", "-uTERM"}) {
+        SCOPED_TRACE(term);
+        Scratch s;
+        PtyGame game(s.dir, {"env", term, EMBERFELL_BINARY});
+        waitatthetitle(game);
+        game.send("x");
+        ASSERT_TRUE(game.expect("(C)redits\r\n? "));
+        game.send("\x04");
+        ASSERT_TRUE(WIFEXITED(game.wait()));
+        EXPECT_EQ(game.output().find('\x1b'), std::string::npos) << game.output();
     }
 }
 

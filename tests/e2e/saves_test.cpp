@@ -1,0 +1,155 @@
+// Saves of the real binary where the file system is not as the game left it:
+// a write-protected save, a directory or links in the way, another game
+// saving the same knight at the same time, a game killed while it saves.
+// The save holds one record whole, "saved" is said only when it is there,
+// and nothing is left behind that a later save does not tidy up.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "e2e/ptygame.h"
+
+namespace emberfell::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string openerror = "An error occured while opening the file";
+// How an unfinished save's name begins; its writer's process id follows.
+const std::string unfinished = ".emberfell-unfinished-";
+
+// The record of a new knight, with this gold and name.
+std::string record(int gold, const std::string& name) {
+    return "10\n1\n1\n1\n1\n" + std::to_string(gold) +
+           "\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\n" + name + "\n";
+}
+
+std::string contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+unsigned modeof(const std::string& path) {
+    struct stat st {};
+    lstat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+// Load the save `file` (or make the new knight `file`) and save it; the
+// game under `wrapper` (strace) when one is given.
+std::unique_ptr<PtyGame> startsaving(const Scratch& s, const std::string& file, bool load,
+                                     std::vector<std::string> wrapper = {}) {
+    const std::string answers = s.dir + "/answers-" + file;
+    std::ofstream(answers) << (load ? "l\n" : "n\n") << file << "\na\ny\ne\n";
+    wrapper.push_back(EMBERFELL_BINARY);
+    return std::make_unique<PtyGame>(s.dir, wrapper, answers);
+}
+
+// Play the save to the end; what the game said of it.
+std::string saveandexit(PtyGame& game) {
+    const int status = game.presskeysuntilend();
+    EXPECT_TRUE(WIFEXITED(status)) << game.output();
+    return game.output();
+}
+
+std::string newknightsaved(const Scratch& s, const std::string& name) {
+    return saveandexit(*startsaving(s, name, false));
+}
+
+TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
+    Scratch s;
+    const std::string saves = s.dir + "/saves/";
+    s.save("Ann", record(7, "Ann"));
+    s.save("Bob", record(7, "Bob"));
+    chmod((saves + "Ann").c_str(), 0400);
+    chmod((saves + "Bob").c_str(), 0600);
+    fs::create_directory(saves + "Ayla");
+    // Write-protected: refused, unchanged.
+    EXPECT_NE(newknightsaved(s, "Ann").find(openerror), std::string::npos);
+    EXPECT_EQ(contents(saves + "Ann"), record(7, "Ann"));
+    EXPECT_EQ(modeof(saves + "Ann"), 0400u);
+    // A private save stays private.
+    EXPECT_NE(newknightsaved(s, "Bob").find("saved"), std::string::npos);
+    EXPECT_EQ(contents(saves + "Bob"), record(0, "Bob"));
+    EXPECT_EQ(modeof(saves + "Bob"), 0600u);
+    // A directory in the way.
+    EXPECT_NE(newknightsaved(s, "Ayla").find(openerror), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(saves + "Ayla"));
+    // Links wherever the game might put its unfinished save: it never
+    // writes through one.
+    const std::string outside = s.dir + "/outside";
+    std::ofstream(outside) << "mine\n";
+    auto game = startsaving(s, "Cy", false);
+    fs::create_symlink(outside, saves + ".emberfell-unfinished-save-of-Cy");
+    for (int count = 0; count < 3; ++count) {
+        fs::create_symlink(outside, saves + unfinished + std::to_string(game->pid()) + "-" +
+                                        std::to_string(count));
+    }
+    EXPECT_NE(saveandexit(*game).find("saved"), std::string::npos);
+    EXPECT_EQ(contents(outside), "mine\n");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(saves + "Cy")));
+    EXPECT_EQ(contents(saves + "Cy"), record(0, "Cy"));
+}
+
+// The unfinished save of a loading game that goes on to save and waits
+// just before it writes the file to the disk.
+std::string unfinishedsave(PtyGame& game, const std::string& saves) {
+    game.send("  ");  // the title's key and the key after "loaded", typed ahead
+    for (int tries = 0; tries < 1000; ++tries) {
+        for (const auto& entry : fs::directory_iterator(saves)) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind(unfinished, 0) == 0) return name;
+        }
+        usleep(10000);
+    }
+    return "";
+}
+
+TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
+    if (std::system("command -v strace >/dev/null 2>&1") != 0) GTEST_SKIP() << "no strace";
+    // The leak check at exit cannot work under strace.
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+    Scratch s;
+    const std::string saves = s.dir + "/saves/";
+    // Two saves of the knight Ann, the one with 100 gold, the other with 200.
+    s.save("A", record(100, "Ann"));
+    s.save("B", record(200, "Ann"));
+    const std::vector<std::string> slowsync = {
+        "strace", "-qq",         "-o", "/dev/null",
+        "-e",     "trace=fsync", "-e", "inject=fsync:delay_enter=2000000:when=1"};
+    // A saves slowly: while it waits, B saves, and the save is B's, whole.
+    auto a = startsaving(s, "A", true, slowsync);
+    ASSERT_NE(unfinishedsave(*a, saves), "");
+    EXPECT_NE(saveandexit(*startsaving(s, "B", true)).find("saved"), std::string::npos);
+    EXPECT_EQ(contents(saves + "Ann"), record(200, "Ann"));
+    // Then A finishes last, and wins whole.
+    EXPECT_NE(saveandexit(*a).find("saved"), std::string::npos);
+    EXPECT_EQ(contents(saves + "Ann"), record(100, "Ann"));
+    // A game killed while it saves leaves B's save as it was ...
+    auto killed = startsaving(s, "B", true, slowsync);
+    const std::string left = unfinishedsave(*killed, saves);
+    ASSERT_NE(left, "");
+    kill(std::stoi(left.substr(unfinished.size())), SIGKILL);  // the game's process id
+    killed->wait();
+    EXPECT_EQ(contents(saves + "Ann"), record(100, "Ann"));
+    // ... and its unfinished save is tidied up by the next save.
+    EXPECT_NE(saveandexit(*startsaving(s, "B", true)).find("saved"), std::string::npos);
+    EXPECT_EQ(contents(saves + "Ann"), record(200, "Ann"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);  // A, B and Ann
+    unsetenv("ASAN_OPTIONS");
+}
+
+}  // namespace
+}  // namespace emberfell::testing
