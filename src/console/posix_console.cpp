@@ -12,6 +12,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -58,7 +59,9 @@ void enterraw() {
     keymode.c_cc[VMIN] = 1;
     keymode.c_cc[VTIME] = 0;
     // Marked before the change, so that a signal arriving in between still
-    // puts the mode back (putting back an unchanged mode does no harm).
+    // puts the mode back (putting back an unchanged mode does no harm); and
+    // after both modes are whole, which the signal handlers read.
+    std::atomic_signal_fence(std::memory_order_seq_cst);
     rawnow = 1;
     // TCSANOW, not TCSAFLUSH: keys typed ahead are kept.
     if (tcsetattr(terminalfd, TCSANOW, &keymode) != 0) rawnow = 0;
@@ -291,8 +294,8 @@ Written writesafely(const std::string& path, const std::string& text) {
     const int fd = createunfinished(directory, temporary);
     if (fd < 0) return Written::unopened;
     if (replacing) {
-        // Only a game run by root may give the file the old one's owner;
-        // any other's own file has that owner already.
+        // Only a game run by root may give the new file the old one's
+        // owner; anyone else's game makes it its own.
         [[maybe_unused]] const int owned = fchown(fd, old.st_uid, old.st_gid);
         fchmod(fd, old.st_mode & 0777);
     }
