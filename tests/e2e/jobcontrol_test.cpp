@@ -38,9 +38,9 @@ TEST(JobControl, TypedLinesWorkAfterStopBackgroundAndForeground) {
                                          {"n\r", "Enter character name: "},
                                          {"Ann\r", "Welcome, Ann"}}));
     settle();
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{"\x1a", "Stopped"}, {"bg\r", "$ "}}));
+    ASSERT_NO_FATAL_FAILURE(play(shell, {{"\x1a", "Stopped"}, {"bg\r", "emberfell &"}}));
     settle();
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{"fg\r", "fg"}}));
+    ASSERT_NO_FATAL_FAILURE(play(shell, {{"fg\r", "emberfell\r\n"}}));
     settle();
     ASSERT_NO_FATAL_FAILURE(play(shell, {{" ", "(E)xit\r\n? "},
                                          {"a\r", "Are you sure you want to save? "},
@@ -51,7 +51,7 @@ TEST(JobControl, TypedLinesWorkAfterStopBackgroundAndForeground) {
     // Started in the background, brought to the foreground at its first wait.
     ASSERT_NO_FATAL_FAILURE(play(shell, {{(game + " &\r").c_str(), "Version: 1.0.1"}}));
     settle();
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{"fg\r", "fg"}}));
+    ASSERT_NO_FATAL_FAILURE(play(shell, {{"fg\r", "emberfell\r\n"}}));
     settle();
     ASSERT_NO_FATAL_FAILURE(play(shell, {{"x", "(C)redits\r\n? "},
                                          {"n\r", "Enter character name: "},
