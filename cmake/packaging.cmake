@@ -4,7 +4,12 @@
 
 include(GNUInstallDirs)
 
+# The maintainer of the packages, also named in the Debian changelog.
 set(CPACK_PACKAGE_CONTACT "Emberfell developers <emberfell@example.org>")
+
+# The documents are read while configuring; a change to one configures again.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             CHANGELOG.md README.md LICENSE)
 
 # The release's date, from its entry "## [1.0.1] - 2026-12-07" in
 # CHANGELOG.md: as it is (the manual page) and as Debian's changelog writes
@@ -43,8 +48,8 @@ if(WIN32)
   foreach(document README.md LICENSE CHANGELOG.md)
     get_filename_component(name ${document} NAME_WE)
     file(READ ${PROJECT_SOURCE_DIR}/${document} text)
-    file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/documents/${name}.txt CONTENT "${text}"
-         @ONLY NEWLINE_STYLE CRLF)
+    string(REPLACE "\n" "\r\n" text "${text}")
+    file(WRITE ${PROJECT_BINARY_DIR}/documents/${name}.txt "${text}")
     install(FILES ${PROJECT_BINARY_DIR}/documents/${name}.txt DESTINATION .)
   endforeach()
 else()
