@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "console/frame.h"
+#include "shell/version.h"
 
 namespace emberfell {
 
@@ -65,7 +66,7 @@ void titlescreen() {
     boxtop(indent);
     boxline(indent, " Press Enter ");
     boxbottom(indent);
-    out() << "\n\n Version: 1.0.1\n";
+    out() << "\n\n Version: " << version << "\n";
     waitkey();
 }
 

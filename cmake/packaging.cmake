@@ -1,0 +1,113 @@
+# Installing the game and packing it: `cmake --install` puts the game, its
+# manual page and its documents in the usual places; CPack makes a .deb and
+# a .tar.gz on Linux and a .zip of the Windows build.
+
+include(GNUInstallDirs)
+
+# The maintainer of the packages, also named in the Debian changelog.
+set(CPACK_PACKAGE_CONTACT "Emberfell developers <emberfell@example.org>")
+
+# The documents are read while configuring; a change to one configures again.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             CHANGELOG.md README.md LICENSE)
+
+# The release's date, from its entry "## [1.0.1] - 2026-12-07" in
+# CHANGELOG.md: as it is (the manual page) and as Debian's changelog writes
+# dates ("Mon, 07 Dec 2026").
+file(STRINGS CHANGELOG.md release_line REGEX "^## \\[${PROJECT_VERSION}\\] - ")
+if(NOT release_line MATCHES "([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+  message(FATAL_ERROR "CHANGELOG.md has no entry \"## [${PROJECT_VERSION}] - YYYY-MM-DD\"")
+endif()
+set(EMBERFELL_RELEASE_DATE "${CMAKE_MATCH_0}")
+set(year "${CMAKE_MATCH_1}")
+math(EXPR month "${CMAKE_MATCH_2} - 1")
+set(day "${CMAKE_MATCH_3}")
+# The day of the week (0 is Sunday) by Sakamoto's method.
+set(month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+list(GET month_offsets ${month} offset)
+set(y ${year})
+if(month LESS 2)
+  math(EXPR y "${year} - 1")
+endif()
+math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${day}) % 7")
+set(weekday_names Sun Mon Tue Wed Thu Fri Sat)
+set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(GET weekday_names ${weekday} weekday_name)
+list(GET month_names ${month} month_name)
+set(EMBERFELL_RELEASE_DAY "${weekday_name}, ${day} ${month_name} ${year}")
+
+# A packager can send the game to the games directory
+# (-DEMBERFELL_INSTALL_BINDIR=games).
+set(EMBERFELL_INSTALL_BINDIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
+    "Where the game is installed, relative to the prefix")
+
+if(WIN32)
+  # The .zip: the game beside its documents, as text files with the line
+  # ends Windows editors expect.
+  install(TARGETS emberfell RUNTIME DESTINATION .)
+  foreach(document README.md LICENSE CHANGELOG.md)
+    get_filename_component(name ${document} NAME_WE)
+    file(READ ${PROJECT_SOURCE_DIR}/${document} text)
+    string(REPLACE "\n" "\r\n" text "${text}")
+    file(WRITE ${PROJECT_BINARY_DIR}/documents/${name}.txt "${text}")
+    install(FILES ${PROJECT_BINARY_DIR}/documents/${name}.txt DESTINATION .)
+  endforeach()
+else()
+  install(TARGETS emberfell RUNTIME DESTINATION ${EMBERFELL_INSTALL_BINDIR})
+  install(FILES README.md LICENSE CHANGELOG.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # Debian looks in the doc directory for the licence, in the file
+  # "copyright" in its machine-readable form, and for the release's entry
+  # in its own changelog form, in "changelog.gz".
+  configure_file(cmake/copyright.in ${PROJECT_BINARY_DIR}/documents/copyright COPYONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/documents/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  configure_file(cmake/changelog.in ${PROJECT_BINARY_DIR}/documents/changelog @ONLY)
+
+  # The manual page with the version filled in, compressed as manual pages
+  # are kept (without a time stamp, so that every build makes the same file).
+  set(manpage ${PROJECT_BINARY_DIR}/documents/emberfell.6)
+  configure_file(doc/emberfell.6.in ${manpage} @ONLY)
+  set(changelog ${PROJECT_BINARY_DIR}/documents/changelog)
+  find_program(EMBERFELL_GZIP gzip)
+  if(EMBERFELL_GZIP)
+    add_custom_command(OUTPUT ${manpage}.gz ${changelog}.gz
+                       COMMAND ${EMBERFELL_GZIP} -9nkf ${manpage} ${changelog}
+                       DEPENDS ${manpage} ${changelog} VERBATIM)
+    add_custom_target(emberfell_documents ALL DEPENDS ${manpage}.gz ${changelog}.gz)
+    set(manpage ${manpage}.gz)
+    set(changelog ${changelog}.gz)
+  endif()
+  install(FILES ${manpage} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  install(FILES ${changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
+
+set(CPACK_PACKAGE_NAME emberfell)
+set(CPACK_PACKAGE_VENDOR "The Emberfell developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Emberfell is a single-player role-playing game for the terminal. A knight
+fights monsters picked from a numbered list, takes eight quests from the
+quest board one after another, buys weapons, armour, spells and potions in
+town, rests at the inn and saves the game. The eighth quest is the fight
+with the King of Dragons.
+
+Every answer is one letter, a whole number or a name; every block of text
+waits for one key press. The game expects a terminal of 80 by 25.]])
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+else()
+  set(CPACK_GENERATOR TGZ DEB)
+endif()
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)
