@@ -1,0 +1,60 @@
+# The game in a web page: the WebAssembly build and the page's files, all in
+# <build>/page, a folder of static files any web server can serve.
+#
+# The game blocks on the player's keys and lines; the page delivers them
+# asynchronously, so the game's call stack is suspended while it waits
+# (ASYNCIFY). Only the imports in web_console.cpp that await the page can
+# suspend it.
+
+set(webdir ${CMAKE_CURRENT_LIST_DIR})
+set(pagedir ${CMAKE_BINARY_DIR}/page)
+
+find_program(NPM npm REQUIRED)
+find_program(NODE node REQUIRED)
+
+set_target_properties(emberfell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${pagedir} SUFFIX ".js")
+target_link_options(emberfell PRIVATE
+  -Oz
+  -sASYNCIFY
+  "-sASYNCIFY_IMPORTS=['pageawaitline','pageawaitkey','pagepersist','pagegameover']"
+  -sMODULARIZE -sEXPORT_NAME=createEmberfell
+  -sENVIRONMENT=web
+  -sINVOKE_RUN=0
+  "-sEXPORTED_RUNTIME_METHODS=['callMain','FS']"
+  -lidbfs.js)
+
+# xterm.js and the test driver, at the versions in package-lock.json.
+set(npmstamp ${CMAKE_BINARY_DIR}/npm-ci.stamp)
+add_custom_command(
+  OUTPUT ${npmstamp}
+  COMMAND ${NPM} ci --no-audit --no-fund --loglevel=error
+  COMMAND ${CMAKE_COMMAND} -E touch ${npmstamp}
+  DEPENDS ${webdir}/package.json ${webdir}/package-lock.json
+  WORKING_DIRECTORY ${webdir}
+  COMMENT "Installing the page's npm packages")
+
+# The page's own files and xterm's, copied whenever they change.
+set(pagefiles)
+foreach(file index.html page.js page.css)
+  add_custom_command(
+    OUTPUT ${pagedir}/${file}
+    COMMAND ${CMAKE_COMMAND} -E copy ${webdir}/page/${file} ${pagedir}/${file}
+    DEPENDS ${webdir}/page/${file})
+  list(APPEND pagefiles ${pagedir}/${file})
+endforeach()
+set(xtermdir ${webdir}/node_modules/@xterm/xterm)
+foreach(file lib/xterm.js css/xterm.css)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(
+    OUTPUT ${pagedir}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${xtermdir}/${file} ${pagedir}/${name}
+    DEPENDS ${npmstamp})
+  list(APPEND pagefiles ${pagedir}/${name})
+endforeach()
+add_custom_target(emberfell_page ALL DEPENDS ${pagefiles})
+
+# The browser tests: the page served on 127.0.0.1 to headless Chromium.
+enable_testing()
+add_test(NAME browser COMMAND ${NODE} --test ${webdir}/tests/page.test.mjs)
+set_tests_properties(browser PROPERTIES
+  ENVIRONMENT "EMBERFELL_PAGE=${pagedir}" TIMEOUT 600)
