@@ -169,7 +169,7 @@
   let memorysaves = new Map();
 
   function savefiles() {
-    return game.FS.readdir(savesdir).filter((name) => name !== '.' && name !== '..');
+    return game.saves.list(savesdir);
   }
 
   function listknights() {
@@ -181,7 +181,7 @@
   }
 
   function keepinmemory() {
-    memorysaves = new Map(savefiles().map((name) => [name, game.FS.readFile(`${savesdir}/${name}`)]));
+    memorysaves = new Map(savefiles().map((name) => [name, game.saves.read(`${savesdir}/${name}`)]));
   }
 
   // True when the saves directory and the browser's storage agree. A sync
@@ -197,7 +197,7 @@
         resolve(ok);
       };
       try {
-        game.FS.syncfs(fromstorage, (error) => finish(!error));
+        game.saves.sync(fromstorage, (error) => finish(!error));
       } catch {
         finish(false);
       }
@@ -205,12 +205,10 @@
   }
 
   async function mountsaves() {
-    const {FS} = game;
-    FS.mkdir(savesdir);
-    FS.mount(FS.filesystems.IDBFS, {}, savesdir);
+    game.saves.mount(savesdir);
     lasting = await syncsaves(true);
     if (!lasting) {
-      for (const [name, bytes] of memorysaves) FS.writeFile(`${savesdir}/${name}`, bytes);
+      for (const [name, bytes] of memorysaves) game.saves.write(`${savesdir}/${name}`, bytes);
       say('This browser keeps nothing for this page: saved knights last only until the page is ' +
           'closed. Export a knight to keep it.');
     }
@@ -232,7 +230,7 @@
   exportbutton.addEventListener('click', () => {
     const name = knights.value;
     if (!game || !name) return;
-    const bytes = game.FS.readFile(`${savesdir}/${name}`);
+    const bytes = game.saves.read(`${savesdir}/${name}`);
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
     link.download = name;
@@ -280,7 +278,7 @@
       return;
     }
     const replaced = savefiles().includes(name);
-    game.FS.writeFile(`${savesdir}/${name}`, bytes);
+    game.saves.write(`${savesdir}/${name}`, bytes);
     if (!(await persist())) return;
     say(`${replaced ? 'Replaced' : 'Imported'} ${name}: choose (L)oad Game and type ${name}.`);
   });
