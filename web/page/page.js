@@ -14,9 +14,9 @@
   const importfile = document.getElementById('import');
   const terminalbox = document.getElementById('terminal');
 
-  // The game's code is fetched and compiled while the rest of the page
-  // loads, and compiled once for every game played on this page.
-  const compiled = compilegame();
+  // The game's code, compiled once (in index.html) for every game played
+  // on this page.
+  const compiled = window.emberfellcompiled;
 
   const term = new Terminal({
     cols,
@@ -35,7 +35,10 @@
   fitterminal();
   window.addEventListener('resize', fitterminal);
   term.focus();
-  terminalbox.addEventListener('click', () => term.focus());
+  // A click anywhere but on the saves' controls goes to the terminal.
+  document.addEventListener('click', (event) => {
+    if (!event.target.closest('#saves')) term.focus();
+  });
 
   function say(text) {
     statusline.textContent = text;
@@ -54,12 +57,6 @@
       if (size === term.options.fontSize) return;
       term.options.fontSize = size;
     }
-  }
-
-  function compilegame() {
-    const response = fetch('emberfell.wasm');
-    return WebAssembly.compileStreaming(response).catch(() =>
-      response.then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
   }
 
   // --- What the player types ---------------------------------------------
@@ -163,6 +160,9 @@
   // --- Saves -------------------------------------------------------------
 
   let game = null;
+  // The saves directory read from the browser's storage; the game starts
+  // at once, and takes no typed line (no name to load) before this is done.
+  let storageready = null;
   // Whether the browser keeps the saves; when it does not, the saves of
   // this page's games live in memory until the page is closed.
   let lasting = false;
@@ -217,6 +217,7 @@
 
   // The saves directory as it is now into the browser's storage.
   async function persist() {
+    await storageready;
     listknights();
     if (!lasting) {
       keepinmemory();
@@ -227,9 +228,10 @@
     return stored;
   }
 
-  exportbutton.addEventListener('click', () => {
+  exportbutton.addEventListener('click', async () => {
     const name = knights.value;
     if (!game || !name) return;
+    await storageready;
     const bytes = game.saves.read(`${savesdir}/${name}`);
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
@@ -267,6 +269,7 @@
     importfile.value = '';
     term.focus();
     if (!file || !game) return;
+    await storageready;
     if (file.size > largestsave) {
       say(`${file.name} is far too large to be a save of this game.`);
       return;
@@ -288,7 +291,11 @@
   const pageside = {
     write: (bytes) => term.write(bytes),
     key: () => waitfor('key'),
-    line: () => waitfor('line'),
+    async line() {
+      const line = await waitfor('line');
+      await storageready;
+      return line;
+    },
     persist,
     over() {
       over = true;
@@ -313,7 +320,7 @@
         return {};
       },
     });
-    await mountsaves();
+    storageready = mountsaves();
     game.callMain([]);
   }
 
