@@ -197,7 +197,7 @@
         resolve(ok);
       };
       try {
-        game.saves.sync(fromstorage, (error) => finish(!error));
+        game.saves[fromstorage ? 'load' : 'store'](savesdir, (error) => finish(!error));
       } catch {
         finish(false);
       }

@@ -184,6 +184,20 @@ your hands.`;
   await page.close();
 });
 
+const savedscreen = `${heading}
+Are you sure you want to save? y
+
+
+                                saving...
+
+                                saved`;
+
+async function save(page) {
+  await type(page, 'a\ny\n');
+  await expectscreen(page, savedscreen);
+  await type(page, 'k');
+}
+
 // A new knight's save, as the game writes it.
 const aylasave = '10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n' + '0\n'.repeat(9) +
                  '1\n1\nAyla\n';
@@ -191,14 +205,7 @@ const aylasave = '10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n' + '0\n'
 test('a save lasts over a reload, and exports and imports byte for byte', async () => {
   const page = await openpage(session);
   await newknight(page, 'Ayla');
-  await type(page, 'a\ny\n');
-  await expectscreen(page, `${heading}
-Are you sure you want to save? y
-
-
-                                saving...
-
-                                saved`);
+  await save(page);
   assert.equal((await exportknight(page, 'Ayla', downloads)).toString('latin1'), aylasave);
 
   await page.reload();
@@ -222,6 +229,29 @@ Enter character name to load: Ayla
   assert.equal((await exportknight(page, 'Ayla', downloads)).toString('latin1'), aylasave);
   assert.deepEqual(page.errors, []);
   await page.close();
+});
+
+test('a save in one tab keeps the knight another tab saved', async () => {
+  const first = await openpage(session);
+  const second = await openpage(session);
+  await first.bringToFront();
+  await newknight(first, 'Twin One');
+  await save(first);
+  await second.bringToFront();
+  await newknight(second, 'Twin Two');
+  await save(second);
+  await first.bringToFront();
+  await first.reload();
+  await type(first, 'k l\nTwin One\n');
+  await expectscreen(first, `${heading}
+Enter character name to load: Twin One
+
+
+                                  loading...
+
+                                  loaded`);
+  await first.close();
+  await second.close();
 });
 
 // A knight saved on Windows: CR LF line ends. Strikes for 34, defense 2.
@@ -294,14 +324,7 @@ test('without the browser\'s storage the game still plays; a failed save says so
   await status(nostorage, 'This browser keeps nothing for this page: saved knights last only ' +
                           'until the page is closed. Export a knight to keep it.');
   await newknight(nostorage, 'Ephemera');
-  await type(nostorage, 'a\ny\n');
-  await expectscreen(nostorage, `${heading}
-Are you sure you want to save? y
-
-
-                                saving...
-
-                                saved`);
+  await save(nostorage);
   assert.deepEqual(nostorage.errors, []);
   await nostorage.close();
 
