@@ -26,6 +26,8 @@ target_link_options(emberfell PRIVATE
   -sASYNCIFY
   "-sASYNCIFY_IMPORTS=['pageawaitline','pageawaitkey','pagepersist','pagegameover']"
   "-sASYNCIFY_ONLY=['${suspendable}']"
+  # Room to keep the deepest waiting stack (a quest's fight's spell number).
+  -sASYNCIFY_STACK_SIZE=16384
   -sMALLOC=emmalloc
   -sTEXTDECODER=2
   --closure 1

@@ -32,6 +32,7 @@ namespace {
 
 // The page's side of each operation. Every name the page provides is read
 // with a quoted property name, so that minifying the glue keeps it.
+// clang-format off
 
 EM_JS(void, pagewrite, (const char* text, int size), {
     Module['page']['write'](HEAPU8.slice(text, text + size));
@@ -71,6 +72,7 @@ EM_ASYNC_JS(void, pagegameover, (int status), {
 EM_JS(double, pagenow, (), {
     return Date.now();
 });
+// clang-format on
 
 // Written text, passed on to the page whenever the game is about to wait.
 class ScreenBuffer final : public std::streambuf {

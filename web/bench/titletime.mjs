@@ -6,6 +6,7 @@
 // navigation to the first frame in which the terminal shows the whole
 // title screen.
 import {readdir, readFile} from 'node:fs/promises';
+import {cpus, loadavg} from 'node:os';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 import {pagedir, startbrowser} from '../tests/browser.mjs';
@@ -49,6 +50,8 @@ try {
   console.log(`title screen drawn, median of ${loads} cold loads: ${median.toFixed(0)} ms ` +
               `(fastest ${times[0].toFixed(0)} ms, slowest ${times[times.length - 1].toFixed(0)} ms; ` +
               `target 150 ms)`);
+  console.log(`(machine load over the last minute: ${loadavg()[0].toFixed(1)} on ` +
+              `${cpus().length} cores)`);
   console.log(`game .wasm + .js, gzipped: ${kb(game)} (target 100 KB)`);
   console.log(`whole page, gzipped: ${kb(page)} (target 250 KB)`);
 } finally {

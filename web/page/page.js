@@ -95,7 +95,7 @@
 
   term.onData((data) => {
     if (over) {
-      startgame();
+      begin();
       return;
     }
     typed.push(...splitkeys(data));
@@ -324,5 +324,9 @@
     game.callMain([]);
   }
 
-  startgame().catch((error) => say(`The game could not start: ${error}`));
+  function begin() {
+    startgame().catch((error) => say(`The game could not start: ${error}`));
+  }
+
+  begin();
 })();
