@@ -1,0 +1,47 @@
+// The saves directory, for the page: mounted on the browser's storage
+// (IndexedDB), read from it, stored into it, and its files listed, read and
+// written for export and import. Built into the game's glue, so the page
+// reaches it under these quoted names however the glue is minified.
+Module['saves'] = {
+  'mount': function (path) {
+    FS.mkdir(path);
+    FS.mount(IDBFS, {}, path);
+  },
+  // The storage's saves into the directory; done(error) when finished.
+  'load': function (path, done) {
+    FS.syncfs(true, done);
+  },
+  // The directory's saves into the storage; done(error) when finished. Only
+  // saves newer here than there are stored, and none is removed there: the
+  // knights another tab of the page saved in the meantime stay.
+  'store': function (path, done) {
+    var mount = FS.lookupPath(path).node.mount;
+    IDBFS.getLocalSet(mount, function (error, here) {
+      if (error) return done(error);
+      IDBFS.getRemoteSet(mount, function (error, there) {
+        if (error) return done(error);
+        var newer = {};
+        var older = {};
+        Object.keys(here.entries).forEach(function (key) {
+          var stored = there.entries[key];
+          if (!stored || here.entries[key]['timestamp'].getTime() > stored['timestamp'].getTime()) {
+            newer[key] = here.entries[key];
+            if (stored) older[key] = stored;
+          }
+        });
+        here.entries = newer;
+        there.entries = older;
+        IDBFS.reconcile(here, there, done);
+      });
+    });
+  },
+  'list': function (path) {
+    return FS.readdir(path).filter(function (name) { return name !== '.' && name !== '..'; });
+  },
+  'read': function (path) {
+    return FS.readFile(path);
+  },
+  'write': function (path, bytes) {
+    FS.writeFile(path, bytes);
+  },
+};

@@ -1,0 +1,147 @@
+// The page in headless Chromium, for the tests and the benchmark: the
+// built page served on 127.0.0.1, a browser with a profile of its own, the
+// page's clock under the test's control, and the terminal's screen read as
+// a screen reader reads it.
+import {mkdtemp, readFile, rm} from 'node:fs/promises';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {fileURLToPath} from 'node:url';
+import puppeteer from 'puppeteer-core';
+import {serve} from '../serve.mjs';
+
+export const pagedir =
+  process.env.EMBERFELL_PAGE ?? fileURLToPath(new URL('../../build/web/page', import.meta.url));
+
+export async function startbrowser() {
+  const profile = await mkdtemp(join(tmpdir(), 'emberfell-chromium-'));
+  const server = await serve(pagedir);
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  return {
+    browser,
+    url: `http://127.0.0.1:${server.address().port}/`,
+    profile,
+    async close() {
+      await browser.close();
+      await new Promise((done) => server.close(done));
+      await rm(profile, {recursive: true, force: true});
+    },
+  };
+}
+
+// The roll the game draws at a time in whole seconds: its C library's
+// generator seeded with that time, the first number taken, modulo 3, plus 1.
+export function rollat(seconds) {
+  const mask = (1n << 64n) - 1n;
+  const seed = (BigInt(seconds >>> 0) - 1n) & mask;
+  const next = (6364136223846793005n * seed + 1n) & mask;
+  return Number((next >> 33n) % 3n) + 1;
+}
+
+// A time, in milliseconds, at which the game draws this roll.
+export function timefor(roll) {
+  for (let s = 1800000000; ; s++) if (rollat(s) === roll) return s * 1000;
+}
+
+// Opens the page in a fresh tab whose clock stands where the test puts it
+// (rolls), with these scripts run before the page's own.
+export async function openpage(session, {before = []} = {}) {
+  const page = await session.browser.newPage();
+  page.on('pageerror', (error) => page.errors.push(String(error)));
+  page.errors = [];
+  // The game reads the clock only to seed a roll; the times queued by
+  // rolls() go to the game's own reads, every other reader has the real one.
+  await page.evaluateOnNewDocument(() => {
+    const realnow = Date.now;
+    window.chosentimes = [];
+    Date.now = () => {
+      if (window.chosentimes.length && new Error().stack.includes('emberfell.js')) {
+        return window.chosentimes.shift();
+      }
+      return realnow();
+    };
+  });
+  for (const script of before) await page.evaluateOnNewDocument(script);
+  await page.goto(session.url);
+  return page;
+}
+
+// The game's next draws of the dice, in order (1, 2 or 3 each).
+export async function rolls(page, list) {
+  await page.evaluate((times) => window.chosentimes.push(...times), list.map(timefor));
+}
+
+// The terminal's 25 rows as the screen reader has them, blanks at the end
+// of rows and empty rows at the bottom left out.
+export async function screen(page) {
+  const rows = await page.$$eval('.xterm-accessibility-tree > div',
+                                 (divs) => divs.map((d) => d.textContent));
+  const lines = rows.map((row) => row.replace(/\u00a0/g, ' ').trimEnd());
+  while (lines.length && lines[lines.length - 1] === '') lines.pop();
+  return lines.join('\n');
+}
+
+// Waits until the screen shows exactly this text; fails with the screen it
+// last saw.
+export async function expectscreen(page, expected, timeout = 10000) {
+  const want = expected.replace(/^\n/, '').replace(/\n$/, '');
+  const until = Date.now() + timeout;
+  let seen;
+  for (;;) {
+    seen = await screen(page);
+    if (seen === want) return;
+    if (Date.now() > until) break;
+    await new Promise((r) => setTimeout(r, 25));
+  }
+  throw new Error(`screen differs\n--- expected\n${want}\n--- seen\n${seen}\n---`);
+}
+
+// Types text into the terminal as the player would, key after key.
+export async function type(page, text) {
+  for (const key of text) {
+    if (key === '\n') await page.keyboard.press('Enter');
+    else await page.keyboard.type(key);
+  }
+}
+
+// Text arriving at once, as a paste does: keys typed ahead of the game.
+export async function paste(page, text) {
+  await page.$eval('.xterm-helper-textarea', (area, pasted) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', pasted);
+    area.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true,
+                                                    cancelable: true}));
+  }, text);
+}
+
+export async function status(page, expected, timeout = 10000) {
+  await page.waitForFunction((want) => document.getElementById('status').textContent === want,
+                             {timeout}, expected);
+}
+
+// Exports the knight of this name into the folder; the file's bytes.
+export async function exportknight(page, name, folder) {
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: folder});
+  await rm(join(folder, name), {force: true});
+  await page.select('#knights', name);
+  await page.click('#export');
+  for (let i = 0; i < 400; i++) {
+    try {
+      return await readFile(join(folder, name));
+    } catch {
+      await new Promise((r) => setTimeout(r, 25));
+    }
+  }
+  throw new Error(`no download of ${name}`);
+}
+
+export async function importknight(page, path) {
+  const input = await page.$('#import');
+  await input.uploadFile(path);
+}

@@ -1,0 +1,351 @@
+// The game in its web page, played in headless Chromium as a player plays
+// it: whole screens compared as the terminal shows them.
+import assert from 'node:assert/strict';
+import {mkdtemp, rm, writeFile} from 'node:fs/promises';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {after, before, test} from 'node:test';
+import {exportknight, expectscreen, importknight, openpage, paste, rolls, startbrowser, status,
+        type} from './browser.mjs';
+
+let session;
+let downloads;
+
+before(async () => {
+  session = await startbrowser();
+  downloads = await mkdtemp(join(tmpdir(), 'emberfell-downloads-'));
+});
+
+after(async () => {
+  await session?.close();
+  await rm(downloads, {recursive: true, force: true});
+});
+
+// Screens as the terminal shows them: the template's first line end is not
+// part of the screen; blanks at the ends of rows never are.
+const titlescreen = `
+
+                EEEEEEEE MM    MM BBBBBBB  EEEEEEEE RRRRRRR
+                EE       MMM  MMM BB    BB EE       RR    RR
+                EE       MMMMMMMM BB    BB EE       RR    RR
+                EEEEEE   MM MM MM BBBBBBB  EEEEEE   RRRRRRR
+                EE       MM    MM BB    BB EE       RR  RR
+                EE       MM    MM BB    BB EE       RR   RR
+                EE       MM    MM BB    BB EE       RR    RR
+                EEEEEEEE MM    MM BBBBBBB  EEEEEEEE RR    RR
+
+                FFFFFFFF EEEEEEEE LL       LL
+                FF       EE       LL       LL
+                FF       EE       LL       LL
+                FFFFFF   EEEEEE   LL       LL
+                FF       EE       LL       LL
+                FF       EE       LL       LL
+                FF       EE       LL       LL
+                FF       EEEEEEEE LLLLLLLL LLLLLLLL
+
+                        ╔═════════════╗
+                        ║ Press Enter ║
+                        ╚═════════════╝
+
+ Version: 1.0.1`;
+
+const heading = `
+                             Emberfell
+`;
+
+const startmenu = `${heading}
+(N)ew Game
+(L)oad Game
+(S)tory
+(I)nstructions
+(C)redits
+?`;
+
+const mainmenu = `${heading}
+(M)onsters
+(Q)uest
+(B)lacksmith
+Ma(g)ic Shop
+(I)nn
+(S)tats
+S(a)ve
+(E)xit
+?`;
+
+const gameover = 'The game is over. Press any key for a new game.';
+
+// A new knight of this name, up to the main menu.
+async function newknight(page, name) {
+  await expectscreen(page, titlescreen);
+  await type(page, `k n\n${name}\n`);
+  await type(page, 'k');
+  await expectscreen(page, `${mainmenu}`);
+}
+
+test('title, start menu, line editing, keys typed ahead, and the end of a game', async () => {
+  const page = await openpage(session);
+  await expectscreen(page, titlescreen);
+  // An arrow key is one key press: nothing of it reaches the menu's prompt.
+  await page.keyboard.press('ArrowUp');
+  await expectscreen(page, startmenu);
+  await type(page, 'n\n');
+  await expectscreen(page, `${heading}\nEnter character name:`);
+  await type(page, 'junk');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('u');
+  await page.keyboard.up('Control');
+  await type(page, 'Sir Az');
+  await page.keyboard.press('Backspace');
+  await type(page, 'yla\n');
+  await expectscreen(page, `${heading}
+Enter character name: Sir Ayla
+Welcome, Sir Ayla, your adventure is just beginning...`);
+  // Typed at once: the key wait takes x, the main menu's prompt the line
+  // "a" (save), the save's question the line "n".
+  await paste(page, 'xa\nn\n');
+  await expectscreen(page, `${heading}
+Are you sure you want to save? n
+
+
+                                not saved`);
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+  await type(page, 'e\n');
+  await expectscreen(page, `${mainmenu} e
+
+Goodbye!!`);
+  await type(page, 'k');
+  await status(page, gameover);
+  await type(page, 'k');
+  await expectscreen(page, titlescreen);
+  // Ctrl-D on an empty line is the end of input, which ends the game too.
+  await type(page, 'k');
+  await expectscreen(page, startmenu);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('d');
+  await page.keyboard.up('Control');
+  await status(page, gameover);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the whole terminal fits the window, small or large', async () => {
+  const page = await openpage(session);
+  await expectscreen(page, titlescreen);
+  for (const [width, height] of [[640, 400], [1600, 1000]]) {
+    await page.setViewport({width, height});
+    await page.waitForFunction(() => {
+      const screen = document.querySelector('.xterm-screen').getBoundingClientRect();
+      const box = document.getElementById('terminal').getBoundingClientRect();
+      const inside = screen.left >= box.left && screen.right <= box.right &&
+                     screen.top >= box.top && screen.bottom <= box.bottom;
+      // The font is as large as fits: the terminal fills most of its box one way.
+      const filled = Math.max(screen.width / box.width, screen.height / box.height);
+      return inside && filled > 0.8;
+    }, {timeout: 5000});
+  }
+  await page.close();
+});
+
+test('a death ends the game, and a key starts a new one', async () => {
+  const page = await openpage(session);
+  await newknight(page, 'Brom');
+  await type(page, 'm\n5\n');
+  await expectscreen(page, `${heading}\nYou found a goblin`);
+  await type(page, 'k');
+  // A blow of 4 leaves the goblin alive; its Chop (20) fells a new knight.
+  await rolls(page, [1, 3, 2]);
+  await type(page, '1\n');
+  const death = `${heading}
+Your stomach is sliced open
+and you are left alone to stare in
+disbelief as your insides fall out into
+your hands.`;
+  await expectscreen(page, death);
+  await type(page, 'k');
+  await expectscreen(page, `${death}
+
+
+
+
+
+
+
+
+
+
+              Game Over`);
+  await type(page, 'k');
+  await status(page, gameover);
+  await type(page, 'k');
+  await expectscreen(page, titlescreen);
+  await status(page, '');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+const savedscreen = `${heading}
+Are you sure you want to save? y
+
+
+                                saving...
+
+                                saved`;
+
+async function save(page) {
+  await type(page, 'a\ny\n');
+  await expectscreen(page, savedscreen);
+  await type(page, 'k');
+}
+
+// A new knight's save, as the game writes it.
+const aylasave = '10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n' + '0\n'.repeat(9) +
+                 '1\n1\nAyla\n';
+
+test('a save lasts over a reload, and exports and imports byte for byte', async () => {
+  const page = await openpage(session);
+  await newknight(page, 'Ayla');
+  await save(page);
+  assert.equal((await exportknight(page, 'Ayla', downloads)).toString('latin1'), aylasave);
+
+  await page.reload();
+  await expectscreen(page, titlescreen);
+  await type(page, 'k l\nAyla\n');
+  await expectscreen(page, `${heading}
+Enter character name to load: Ayla
+
+
+                                  loading...
+
+                                  loaded`);
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+
+  // The exported file comes back in as it went out.
+  const exported = join(downloads, 'exported-Ayla');
+  await writeFile(exported, aylasave);
+  await importknight(page, exported);
+  await status(page, 'Replaced Ayla: choose (L)oad Game and type Ayla.');
+  assert.equal((await exportknight(page, 'Ayla', downloads)).toString('latin1'), aylasave);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('a save in one tab keeps the knight another tab saved', async () => {
+  const first = await openpage(session);
+  const second = await openpage(session);
+  await first.bringToFront();
+  await newknight(first, 'Twin One');
+  await save(first);
+  await second.bringToFront();
+  await newknight(second, 'Twin Two');
+  await save(second);
+  await first.bringToFront();
+  await first.reload();
+  await type(first, 'k l\nTwin One\n');
+  await expectscreen(first, `${heading}
+Enter character name to load: Twin One
+
+
+                                  loading...
+
+                                  loaded`);
+  await first.close();
+  await second.close();
+});
+
+// A knight saved on Windows: CR LF line ends. Strikes for 34, defense 2.
+const windowssave = ['100', '17', '1', '0', '1', '0', '4', '0', '25', '5', '0', '100', '5', '0',
+                     '0', '0', '1', '0', '0', '0', '0', '0', '0', '0', '0', '0', '1', '1',
+                     'Rowan of Keld'].map((line) => `${line}\r\n`).join('');
+
+test('a Windows save imported, loaded, and a whole goblin fight with chosen rolls',
+     async () => {
+  const page = await openpage(session);
+  await expectscreen(page, titlescreen);
+  const file = join(downloads, 'Rowan.sav');
+  await writeFile(file, windowssave, 'latin1');
+  await importknight(page, file);
+  await status(page, 'Imported Rowan of Keld: choose (L)oad Game and type Rowan of Keld.');
+  assert.equal((await exportknight(page, 'Rowan of Keld', downloads)).toString('latin1'),
+               windowssave);
+
+  await type(page, 'k l\nRowan of Keld\n');
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+  await type(page, 'm\n5\n');
+  await expectscreen(page, `${heading}\nYou found a goblin`);
+  await type(page, 'k');
+  const menu = `1) Attack
+2) Magic
+3) Run
+? 1
+You attack
+ Slash: -34 enemy HP`;
+  await rolls(page, [1, 2]);
+  await type(page, '1\n');
+  await expectscreen(page, `${heading}
+HP: 100/100
+MP: 5/5
+${menu}
+
+Enemy attacks
+ Slash: -10 HP
+Defense value: 2`);
+  await type(page, 'k');
+  await rolls(page, [1]);
+  await type(page, '1\n');
+  await expectscreen(page, `${heading}
+HP: 92/100
+MP: 5/5
+${menu}
+
+Enemy defeated!!`);
+  await type(page, 'k');
+  await expectscreen(page, `${heading}
+
+You stab the goblin through the heart
+
+Found 8 gold
+Gained 6 experience`);
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('without the browser\'s storage the game still plays; a failed save says so', async () => {
+  const nostorage = await openpage(session, {before: [() => {
+    IDBFactory.prototype.open = () => {
+      throw new DOMException('The user denied permission to access the database.',
+                             'SecurityError');
+    };
+  }]});
+  await status(nostorage, 'This browser keeps nothing for this page: saved knights last only ' +
+                          'until the page is closed. Export a knight to keep it.');
+  await newknight(nostorage, 'Ephemera');
+  await save(nostorage);
+  assert.deepEqual(nostorage.errors, []);
+  await nostorage.close();
+
+  const failing = await openpage(session, {before: [() => {
+    const put = IDBObjectStore.prototype.put;
+    IDBObjectStore.prototype.put = function (...args) {
+      if (window.storagefull) throw new DOMException('The quota was exceeded.', 'QuotaExceededError');
+      return put.apply(this, args);
+    };
+  }]});
+  await newknight(failing, 'Overflow');
+  await failing.evaluate(() => { window.storagefull = true; });
+  await type(failing, 'a\ny\n');
+  await expectscreen(failing, `${heading}
+Are you sure you want to save? y
+
+
+                                saving...
+
+                  An error occured while writing the file`);
+  await status(failing, 'The browser refused to store the save.');
+  assert.deepEqual(failing.errors, []);
+  await failing.close();
+});

@@ -1,0 +1,85 @@
+# The game in a web page: the WebAssembly build and the page's files, all in
+# <build>/page, a folder of static files any web server can serve.
+#
+# The game blocks on the player's keys and lines; the page delivers them
+# asynchronously, so the game's call stack is suspended while it waits
+# (ASYNCIFY). Only the imports in web_console.cpp that await the page can
+# suspend it, and only the functions that can be on the stack then are
+# built to be suspended: the game's own, main, and the input stream's (the
+# page's lines reach the game through std::istream and its number parsing,
+# which call the console's stream buffer). The rest of the C++ library
+# stays as it is, which keeps the download small.
+set(suspendable
+  "*emberfell::*" main __original_main
+  "*basic_istream*" "*basic_streambuf*" "*istreambuf_iterator*" "*num_get*")
+list(JOIN suspendable "','" suspendable)
+
+set(webdir ${CMAKE_CURRENT_LIST_DIR})
+set(pagedir ${CMAKE_BINARY_DIR}/page)
+
+find_program(NPM npm REQUIRED)
+find_program(NODE node REQUIRED)
+
+set_target_properties(emberfell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${pagedir} SUFFIX ".js")
+target_link_options(emberfell PRIVATE
+  -Oz
+  -sASYNCIFY
+  "-sASYNCIFY_IMPORTS=['pageawaitline','pageawaitkey','pagepersist','pagegameover']"
+  "-sASYNCIFY_ONLY=['${suspendable}']"
+  # Room to keep the deepest waiting stack (a quest's fight's spell number).
+  -sASYNCIFY_STACK_SIZE=16384
+  -sMALLOC=emmalloc
+  -sTEXTDECODER=2
+  --closure 1
+  -sMODULARIZE -sEXPORT_NAME=createEmberfell
+  -sENVIRONMENT=web
+  -sINVOKE_RUN=0
+  "-sEXPORTED_RUNTIME_METHODS=['callMain']"
+  -lidbfs.js
+  --post-js ${CMAKE_SOURCE_DIR}/src/console/web_saves.js)
+set_property(TARGET emberfell APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/console/web_saves.js)
+
+# xterm.js, the Closure Compiler and the test driver, at the versions in
+# package-lock.json.
+set(npmstamp ${CMAKE_BINARY_DIR}/npm-ci.stamp)
+add_custom_command(
+  OUTPUT ${npmstamp}
+  COMMAND ${NPM} ci --no-audit --no-fund --loglevel=error
+  COMMAND ${CMAKE_COMMAND} -E touch ${npmstamp}
+  DEPENDS ${webdir}/package.json ${webdir}/package-lock.json
+  WORKING_DIRECTORY ${webdir}
+  COMMENT "Installing the page's npm packages")
+
+add_custom_target(emberfell_npm DEPENDS ${npmstamp})
+
+# The glue between the page and the game is minified by the Closure
+# Compiler from npm, at the version this Emscripten was made with.
+add_dependencies(emberfell emberfell_npm)
+set_property(TARGET emberfell PROPERTY RULE_LAUNCH_LINK
+  "${CMAKE_COMMAND} -E env EM_CLOSURE_COMPILER=${webdir}/node_modules/.bin/google-closure-compiler")
+
+# The page's own files and xterm's, copied whenever they change.
+set(pagefiles)
+foreach(file index.html page.js page.css)
+  add_custom_command(
+    OUTPUT ${pagedir}/${file}
+    COMMAND ${CMAKE_COMMAND} -E copy ${webdir}/page/${file} ${pagedir}/${file}
+    DEPENDS ${webdir}/page/${file})
+  list(APPEND pagefiles ${pagedir}/${file})
+endforeach()
+set(xtermdir ${webdir}/node_modules/@xterm/xterm)
+foreach(file lib/xterm.js css/xterm.css)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(
+    OUTPUT ${pagedir}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${xtermdir}/${file} ${pagedir}/${name}
+    DEPENDS ${npmstamp})
+  list(APPEND pagefiles ${pagedir}/${name})
+endforeach()
+add_custom_target(emberfell_page ALL DEPENDS ${pagefiles})
+
+# The browser tests: the page served on 127.0.0.1 to headless Chromium.
+enable_testing()
+add_test(NAME browser COMMAND ${NODE} --test ${webdir}/tests/page.test.mjs)
+set_tests_properties(browser PROPERTIES
+  ENVIRONMENT "EMBERFELL_PAGE=${pagedir}" TIMEOUT 600)
