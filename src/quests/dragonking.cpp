@@ -278,9 +278,9 @@ void scorescreen(const vars& v) {
 }  // namespace
 
 void dragonking(vars& v) {
-    play(v, tothefork);
-    play(v, paths[static_cast<std::size_t>(choosepath() - 1)]);
-    play(v, totheking);
+    playsteps(v, tothefork);
+    playsteps(v, paths[static_cast<std::size_t>(choosepath() - 1)]);
+    playsteps(v, totheking);
     scorescreen(v);
     end(0);
 }

@@ -16,20 +16,26 @@ namespace emberfell {
 
 namespace {
 
-// The shop sells every spell but the last; the last cannot be bought.
-constexpr std::int32_t spellsforsale = spellcount - 1;
+// The next spell of the sequence, or none when the knight owns every spell
+// the shop sells.
+const spell* nextspell(const vars& v) {
+    if (v.spells < 0 || v.spells >= spellcount) return nullptr;
+    const spell& s = spellbook[v.spells];
+    return s.price > 0 ? &s : nullptr;
+}
 
 void learnspell(vars& v) {
     title();
-    if (v.spells < 0 || v.spells >= spellsforsale) {
+    const spell* s = nextspell(v);
+    if (!s) {
         out() << "I have no spells for you to buy at this time\n";
         waitkey();
         return;
     }
-    const std::int32_t price = (v.spells + 1) * 200;
+    const std::int32_t price = s->price;
     out() << "Gold: " << std::setw(5) << v.gold << "\n"
           << "Cost: " << std::setw(5) << price << "\n"
-          << "Would you like to buy the " << spellnames[v.spells] << " spell? ";
+          << "Would you like to buy the " << s->name << " spell? ";
     const char answer = readanswer();
     if (answer != 'y' && answer != 'Y') {
         out() << "\nAh, well...\n";

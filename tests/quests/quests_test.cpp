@@ -114,10 +114,10 @@ TEST(QuestSteps, AnEditedRecordSaturatesAndAFullNameStopsAtItsField) {
     std::memset(v.name, 'K', sizeof v.name);
     using enum act;
     const step steps[] = {{gold, 100}, {potion, &vars::str, 10}, {say, ": Right.\n"}};
-    EXPECT_EQ(s.run([&] { play(v, steps); }), std::string(sizeof v.name, 'K') + ": Right.\n");
+    EXPECT_EQ(s.run([&] { playsteps(v, steps); }), std::string(sizeof v.name, 'K') + ": Right.\n");
     EXPECT_EQ(v.gold, INT_MAX);
     EXPECT_EQ(v.str, INT_MAX);
-    s.run([&] { closing(v, reward{"", 300, 100, 50}); });
+    s.run([&] { closing(v, questreward{100, 200, 100, 50}); });
     EXPECT_EQ(v.quest, INT_MAX);
 }
 
