@@ -55,13 +55,13 @@ void drink(vars& v, const potion& p) {
     if (v.gold < potionprice) {
         out() << "\nnot enough money!!\n";
     } else if (field >= p.cap) {
-        out() << p.atcap;
+        out() << "\n" << p.cap << " is the max amount of " << p.amount << "!!\n";
     } else {
         v.gold = minus(v.gold, potionprice);
         field = plus(field, p.step);
-        out() << p.sold;
+        out() << "\n+" << p.step << " " << p.raises << "!!\n";
         if (field >= p.cap) {
-            out() << p.reached;
+            out() << "You have reached the max amount of " << p.amount << "!!\n";
             field = p.cap;
         }
     }
@@ -81,7 +81,11 @@ void shopmenu(const vars& v) {
           << "What can I do for you?\n\n"
           << "Gold: " << std::setw(5) << v.gold << "\n"
           << "1) Learn a spell\n";
-    for (const potion& p : potions) out() << p.menuline;
+    for (int choice = firstpotion; choice < firstpotion + potioncount; ++choice) {
+        const potion& p = potions[choice - firstpotion];
+        out() << choice << ") " << p.name << " potion - +" << p.step << " " << p.raises << " - "
+              << potionprice << " gold\n";
+    }
     out() << "8) I don't need anything\n? ";
 }
 
