@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "character/spellbook.h"
+#include "character/title.h"
 #include "console/console.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 

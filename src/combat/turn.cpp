@@ -5,10 +5,10 @@
 #include <string>
 
 #include "character/spellbook.h"
+#include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 

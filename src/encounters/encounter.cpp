@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "character/record.h"
+#include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
 #include "encounters/bestiary.h"
 #include "encounters/encounters.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 namespace {

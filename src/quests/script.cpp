@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <ostream>
 
+#include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
-#include "shell/screens.h"
-#include "town/town.h"
 
 namespace emberfell {
 
@@ -45,7 +44,7 @@ void take(vars& v, const step& s) {
         case act::join:
             v.party[s.amount] = 1;
             break;
-        case act::heal:
+        case act::recover:
             heal(v);
             break;
     }

@@ -24,7 +24,7 @@ enum class act {
     gold,    // gold found: `amount` more gold
     potion,  // a potion found: `amount` more of the record's `field`
     join,    // companion number `amount` joins the party
-    heal,    // a Potion of Recovery: full hit points and magic points
+    recover, // a Potion of Recovery: full hit points and magic points
 };
 
 struct step {

@@ -52,11 +52,6 @@ void boxbottom(const std::string& indent) {
 
 }  // namespace
 
-void title() {
-    clear();
-    out() << "                             Emberfell\n\n";
-}
-
 void titlescreen() {
     clear();
     out() << "\n";

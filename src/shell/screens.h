@@ -1,11 +1,10 @@
 #pragma once
-// The screen header and the start menu's information screens.
+// The start menu's information screens (and the screen header, title(),
+// which lives with the record so that every layer can use it).
+
+#include "character/title.h"
 
 namespace emberfell {
-
-// Clear the screen and print the title line; every scene after the title
-// screen begins with it.
-void title();
 
 // The title screen: banner, the "Press Enter" frame and the version.
 void titlescreen();

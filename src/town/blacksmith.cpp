@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string>
 
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
 #include "town/stock.h"
 #include "town/town.h"
 

@@ -6,9 +6,9 @@
 #include <ostream>
 
 #include "character/spellbook.h"
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
 #include "town/potions.h"
 #include "town/town.h"
 
