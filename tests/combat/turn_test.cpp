@@ -39,16 +39,53 @@ TEST(Attack, RollsChooseTheBlowAndOtherAnswersAskAgain) {
     EXPECT_EQ(v.kills, 1);
 }
 
+TEST(Magic, TheWholeListAtBaseCostAndEachSpellsDamage) {
+    vars v;
+    v.wis = 100;  // cost factor 1
+    v.wil = 0;    // power factor 1
+    v.spells = 12;
+    v.mp = v.maxmp = 5000;
+    Fight f{100000};
+    Session t("2\n0\n1\n");
+    EXPECT_NE(f.turn(t, v).find(R"(Spells:
+12) Super Nova -------- 1500 MP
+11) Apocalypse -------- 1200 MP
+10) Life -------------- 1000 MP
+9) Lightning Storm ---- 900 MP
+8) Avalanche ---------- 800 MP
+7) Melt --------------- 700 MP
+6) Freeze ------------- 600 MP
+5) Tornado ------------ 500 MP
+4) Earthquake --------- 400 MP
+3) Fireball ----------- 300 MP
+2) Water Blast -------- 200 MP
+1) Cure --------------- 100 MP
+0) Don't cast anything
+? )"),
+              std::string::npos);
+    const char* const hits[] = {"Water Blast: -200", "Fireball: -400",   "Earthquake: -600",
+                                "Tornado: -800",     "Freeze: -1000",    "Melt: -1200",
+                                "Avalanche: -1400",  "Lightning Storm: -1600", "",
+                                "Apocalypse: -2500", "Super Nova: -5000"};
+    for (int n = 2; n <= 12; ++n) {
+        if (n == 10) continue;  // Life heals
+        v.mp = 5000;
+        Session c("2\n" + std::to_string(n) + "\n");
+        const std::string shown = f.turn(c, v);
+        EXPECT_NE(shown.find(std::string("You attack\n ") + hits[n - 2] + " enemy HP\n"),
+                  std::string::npos)
+            << shown;
+    }
+}
+
 TEST(Magic, CostsByWisdomAndCureIsNotRoundedDown) {
     vars wise;
     wise.wis = 500;
     wise.spells = 11;
     Session t("2\n0\n1\n");
     Fight f{100};
-    const std::string list = screens(f.turn(t, wise))[0];
-    EXPECT_NE(
-        list.find("Spells:\n11) Apocalypse -------- 240 MP\n10) Life -------------- 200 MP\n"),
-        std::string::npos);
+    EXPECT_NE(screens(f.turn(t, wise))[0].find("Spells:\n11) Apocalypse -------- 240 MP\n"),
+              std::string::npos);
     // Wisdom 3: Cure costs 3333.33 MP, listed as 3333, but 3333 MP is short.
     vars v;
     v.wis = 3;

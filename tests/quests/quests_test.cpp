@@ -9,6 +9,7 @@
 
 #include "quests/script.h"
 #include "shell/menus.h"
+#include "support/knights.h"
 #include "support/session.h"
 
 namespace emberfell::testing {
@@ -18,22 +19,6 @@ const std::string title = titleline.substr(ScriptedConsole::clearmark.size());
 const char* const headings[] = {
     "Den of Goblins",       "Animal Trouble", "Ogres in the Forest", "Centaur Raiding Party",
     "Harpy Horse Stealers", "Corruption",     "A Demonic Trace",     "The King of Dragons"};
-
-// Level 100 (no points to share out at a level check), every stat at its cap
-// and 31000 a blow: every monster falls to the first Attack.
-vars strongknight(int quest) {
-    vars v;
-    v.quest = quest;
-    setname(v, "Ayla");
-    v.level = 100;
-    v.exp = v.expneed = 0;
-    v.str = v.vit = v.wis = v.wil = 500;
-    v.atk = 15000;
-    v.def = 85;
-    v.maxhp = v.hp = 10000;
-    v.maxmp = v.mp = 5000;
-    return v;
-}
 
 std::string repeat(const std::string& typed, int times) {
     std::string all;
@@ -55,7 +40,8 @@ std::string met(const std::string& out) {
     std::string list, last;
     int run = 0;
     auto flush = [&] {
-        if (run > 0) list += (list.empty() ? "" : ", ") + last;
+        if (run > 0 && !list.empty()) list += ", ";
+        if (run > 0) list += last;
         if (run > 1) list += "*" + std::to_string(run);
     };
     for (std::size_t i = 1; i < all.size(); ++i) {
