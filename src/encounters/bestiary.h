@@ -10,6 +10,7 @@ namespace emberfell {
 
 // Every encounter of the game, in the bestiary's order. A fight names its
 // monster by one of these, so a misspelt monster does not build.
+// clang-format off
 enum class beast : int {
     squirrel, rabbit, snake, imp, goblin, bear, nightstalker, waterele, thief, ogre,
     fireele, genie, centaur, harpy, earthele, knight, wizard, golem, giant, basilisk,
@@ -17,6 +18,7 @@ enum class beast : int {
     onyxdrag, golddrag, moondrag, snape, dragonfly, shadowcat, face, crystaldrag,
     guildmaster, skeleton, troll, demonlord, kingdrag1, kingdrag2,
 };
+// clang-format on
 inline constexpr int beastcount = static_cast<int>(beast::kingdrag2) + 1;
 
 // How a blow's damage is found: a fixed number, or worked out from the

@@ -15,16 +15,16 @@ namespace emberfell {
 using fightroutine = void (*)(vars&);
 
 enum class act {
-    clear,   // clear the screen and print the title line
-    print,   // print the text
-    say,     // the knight's name, then the text (": ..." makes a line of dialogue)
-    name,    // the knight's name alone
-    wait,    // wait for a key
-    fight,   // fight the encounter `amount` times, each a fresh monster
-    gold,    // gold found: `amount` more gold
-    potion,  // a potion found: `amount` more of the record's `field`
-    join,    // companion number `amount` joins the party
-    recover, // a Potion of Recovery: full hit points and magic points
+    clear,    // clear the screen and print the title line
+    print,    // print the text
+    say,      // the knight's name, then the text (": ..." makes a line of dialogue)
+    name,     // the knight's name alone
+    wait,     // wait for a key
+    fight,    // fight the encounter `amount` times, each a fresh monster
+    gold,     // gold found: `amount` more gold
+    potion,   // a potion found: `amount` more of the record's `field`
+    join,     // companion number `amount` joins the party
+    recover,  // a Potion of Recovery: full hit points and magic points
 };
 
 struct step {

@@ -63,8 +63,8 @@ TEST(Magic, TheWholeListAtBaseCostAndEachSpellsDamage) {
 0) Don't cast anything
 ? )"),
               std::string::npos);
-    const char* const hits[] = {"Water Blast: -200", "Fireball: -400",   "Earthquake: -600",
-                                "Tornado: -800",     "Freeze: -1000",    "Melt: -1200",
+    const char* const hits[] = {"Water Blast: -200", "Fireball: -400",         "Earthquake: -600",
+                                "Tornado: -800",     "Freeze: -1000",          "Melt: -1200",
                                 "Avalanche: -1400",  "Lightning Storm: -1600", "",
                                 "Apocalypse: -2500", "Super Nova: -5000"};
     for (int n = 2; n <= 12; ++n) {

@@ -17,7 +17,8 @@ TEST(MagicShop, TheMenuAndChoicesThatNameNothing) {
         vars v;
         v.gold = 30000;
         Session s(std::string(typed) + "q\n");
-        EXPECT_EQ(s.run([&] { magicshop(v); }), titleline + R"(Welcome, young knight, I see that you have the gift of magic.
+        EXPECT_EQ(s.run([&] { magicshop(v); }),
+                  titleline + R"(Welcome, young knight, I see that you have the gift of magic.
 What can I do for you?
 
 Gold: 30000
@@ -59,17 +60,16 @@ TEST(MagicShop, EachPotionAtItsCap) {
         std::int32_t vars::*field;
         std::int32_t cap;
         const char* name;
-    } potions[] = {{"2\n", &vars::maxhp, 10000, "HP"},      {"3\n", &vars::maxmp, 5000, "MP"},
-                   {"4\n", &vars::str, 500, "strength"},    {"5\n", &vars::vit, 500, "vitality"},
-                   {"6\n", &vars::wis, 500, "wisdom"},      {"7\n", &vars::wil, 500, "will"}};
+    } potions[] = {{"2\n", &vars::maxhp, 10000, "HP"},   {"3\n", &vars::maxmp, 5000, "MP"},
+                   {"4\n", &vars::str, 500, "strength"}, {"5\n", &vars::vit, 500, "vitality"},
+                   {"6\n", &vars::wis, 500, "wisdom"},   {"7\n", &vars::wil, 500, "will"}};
     for (const auto& p : potions) {
         vars v;
         v.gold = 500;
         v.*p.field = p.cap;
         const std::string shown = visit(magicshop, v, p.choice);
-        EXPECT_EQ(shown.substr(shown.rfind("? ")), "? \n" + std::to_string(p.cap) +
-                                                       " is the max amount of " + p.name +
-                                                       "!!\n[key]");
+        EXPECT_EQ(shown.substr(shown.rfind("? ")),
+                  "? \n" + std::to_string(p.cap) + " is the max amount of " + p.name + "!!\n[key]");
         EXPECT_EQ(v.gold, 500);
     }
 }
