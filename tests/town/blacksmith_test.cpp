@@ -55,6 +55,15 @@ TEST(Blacksmith, TheKnifeAtExactlyItsPriceAndOneGoldShort) {
     EXPECT_EQ(v.atk, 5);
 }
 
+TEST(Blacksmith, EachItemIsTheNumberTheSheetNames) {
+    for (int choice = 1; choice <= 20; ++choice) {
+        vars v;
+        v.gold = 6000;
+        visit(blacksmith, v, std::to_string(choice) + "\n");
+        EXPECT_EQ(choice <= 10 ? v.weapon : v.armor, (choice - 1) % 10 + 1) << choice;
+    }
+}
+
 TEST(Blacksmith, ChoicesThatNameNothing) {
     for (const char* typed : {"21\n", "0\n", "abc def\n", "99999999999 x\n"}) {
         vars v;

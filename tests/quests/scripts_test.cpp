@@ -1,13 +1,11 @@
-// The quest board, the quests played through the real fights, and the whole game.
-
-#include "quests/quests.h"
+// The quests played through the real fights, and the whole game.
 
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <cstring>
+#include <string>
+#include <vector>
 
-#include "quests/script.h"
+#include "quests/quests.h"
 #include "shell/menus.h"
 #include "support/knights.h"
 #include "support/session.h"
@@ -16,9 +14,6 @@ namespace emberfell::testing {
 namespace {
 
 const std::string title = titleline.substr(ScriptedConsole::clearmark.size());
-const char* const headings[] = {
-    "Den of Goblins",       "Animal Trouble", "Ogres in the Forest", "Centaur Raiding Party",
-    "Harpy Horse Stealers", "Corruption",     "A Demonic Trace",     "The King of Dragons"};
 
 std::string repeat(const std::string& typed, int times) {
     std::string all;
@@ -58,53 +53,6 @@ std::string met(const std::string& out) {
     }
     flush();
     return list;
-}
-
-TEST(QuestBoard, EachQuestItsNoticeDeclinedSilentlyAndNoneOutsideOneToEight) {
-    Session s("n\nN\nx\n 7\n0\nq\n-\nn\n");
-    vars v;
-    EXPECT_EQ(s.run([&] { quests(v); }), titleline + R"(Quest Board:
-Den of Goblins
-
-Reward: 200 gold
-Info:
- Need someone to clear out a den of goblins near the outskirts
- of town. 5 to 10 goblins estimated to live there. A reward is
- offered of 200 gold
-
-Would you like to take this quest? )");
-    for (int quest = 2; quest <= 8; ++quest) {
-        v.quest = quest;
-        const std::string out = s.run([&] { quests(v); });
-        EXPECT_EQ(out.substr(0, out.find("\n\n", titleline.size()) + 2),
-                  titleline + "Quest Board:\n" + headings[quest - 1] + "\n\n");
-        EXPECT_EQ(v.quest, quest);
-    }
-    EXPECT_EQ(s.con.keys(), 0);
-    for (int quest : {0, 9, -1, INT_MIN, INT_MAX}) {
-        v.quest = quest;
-        EXPECT_EQ(s.run([&] { quests(v); }),
-                  titleline + "Quest Board:\nNo messages on the quest board\n[key]");
-        EXPECT_EQ(v.quest, quest);
-    }
-    EXPECT_FALSE(s.ended());
-}
-
-TEST(QuestSteps, AnEditedRecordSaturatesAndAFullNameStopsAtItsField) {
-    Session s;
-    vars v;
-    v.gold = INT_MAX - 5;
-    v.str = INT_MAX;
-    v.quest = INT_MAX;
-    v.level = 100;
-    std::memset(v.name, 'K', sizeof v.name);
-    using enum act;
-    const step steps[] = {{gold, 100}, {potion, &vars::str, 10}, {say, ": Right.\n"}};
-    EXPECT_EQ(s.run([&] { playsteps(v, steps); }), std::string(sizeof v.name, 'K') + ": Right.\n");
-    EXPECT_EQ(v.gold, INT_MAX);
-    EXPECT_EQ(v.str, INT_MAX);
-    s.run([&] { closing(v, questreward{100, 200, 100, 50}); });
-    EXPECT_EQ(v.quest, INT_MAX);
 }
 
 TEST(DenOfGoblins, RunningFromEveryFightStillCompletesIt) {
