@@ -31,11 +31,14 @@ TEST(Group, EveryCompanionsBlowForEachRoll) {
     for (int roll = 1; roll <= 3; ++roll) {
         vars v;
         for (int& joined : v.party) joined = 1;
+        v.maxhp = 1000;
+        v.hp = 1;
         int enemyhp = 0;
         Session s;
         s.con.roll(roll, 9);
         s.run([&] { group(enemyhp, v); });
         EXPECT_EQ(enemyhp, -lost[roll - 1]) << roll;
+        EXPECT_EQ(v.hp, roll == 1 ? 1 + 203 : 1) << roll;  // Garath's Cure
     }
 }
 

@@ -92,9 +92,10 @@ TEST(SpecialEncounters, WizardGiantTrollBasiliskAndSmileyFace) {
     vars t = knight(50, 5000);  // 100 a blow, 2200 on a roll of 3
     t.level = 1050;
     const std::string regen = "The troll's skin regenerates: +250 enemy hp\n";
-    expectlines(play(troll, t, "1\n1\n1\n", {1, 2, 1, 1, 3}),
-                {" Confused Swing: -1500 HP\n                 -250 enemy HP\n", regen,
-                 "HP: 3502/5000", regen, "Enemy defeated!!", "Found 125 gold\n"});
+    expectlines(
+        play(troll, t, "1\n1\n1\n", {1, 2, 1, 1, 3}),
+        {" Confused Swing: -1500 HP\n                 -250 enemy HP\n", regen, "HP: 3502/5000",
+         regen, " Slash: -2200 enemy HP\n\nEnemy defeated!!", "Found 125 gold\n"});
     vars b = knight(0, 1000);
     expectlines(play(basilisk, b, "1\n1\n", {1, 2, 1, 3}),
                 {" Glare: -250 HP\n", "HP: 752/1000", " Glare: -250 HP\n"});

@@ -36,7 +36,11 @@ Enter monster number: )";
     }
     const std::pair<const char*, std::string> chosen[] = {
         {"5\n", "You found a goblin\n[key]"},
-        {"619\n", "You see something poke its head out of a hole in the trunk of a tree\n"}};
+        {"619\n", "You see something poke its head out of a hole in the trunk of a tree\n"},
+        {"894\n", "You see a shiny speck in the sky\n"},
+        {"3692\n", "A shadow slides across the ground towards you\n"},
+        {"35420\n", "The air seems to move. Two burning red eyes open and glare at you.\n"},
+        {"91890\n", "You see a strange face etched into a rock. As you come closer"}};
     for (const auto& [typed, intro] : chosen) {
         vars v;
         Session s(typed);
