@@ -37,7 +37,8 @@ std::string met(const std::string& out) {
     auto flush = [&] {
         if (run > 0 && !list.empty()) list += ", ";
         if (run > 0) list += last;
-        if (run > 1) list += "*" + std::to_string(run);
+        if (run > 1) list += '*';
+        if (run > 1) list += std::to_string(run);
     };
     for (std::size_t i = 1; i < all.size(); ++i) {
         if (all[i].rfind(title + "HP: ", 0) != 0 || all[i - 1].find("HP: ") != std::string::npos)
