@@ -9,24 +9,10 @@
 #include "character/record.h"
 #include "console/scripted.h"
 #include "shell/menus.h"
+#include "support/knights.h"
 
 namespace emberfell {
 namespace {
-
-// Level 100 with every stat at its cap and an attack that ends every fight,
-// the first King of Dragons' included, with one blow.
-vars strongknight() {
-    vars v;
-    setname(v, "Ayla");
-    v.level = 100;
-    v.exp = v.expneed = 0;
-    v.str = v.vit = v.wis = v.wil = 500;
-    v.atk = 15000;
-    v.def = 85;
-    v.maxhp = v.hp = 10000;
-    v.maxmp = v.mp = 5000;
-    return v;
-}
 
 std::string attacks(int count) {
     std::string typed;
@@ -48,7 +34,7 @@ void WholeGamePlaythrough(benchmark::State& state) {
     for (auto _ : state) {
         ScriptedConsole con(typed);
         setconsole(con);
-        vars v = strongknight();
+        vars v = testing::strongknight();
         char answer = 0;
         try {
             mainmenu(v, answer);

@@ -23,6 +23,11 @@ void statcheck(vars& v) {
     if (v.gold > 30000 || v.gold < 0) v.gold = 30000;
 }
 
+void heal(vars& v) {
+    v.hp = v.maxhp;
+    v.mp = v.maxmp;
+}
+
 std::int32_t clamp32(std::int64_t n) {
     constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();

@@ -45,6 +45,10 @@ struct vars {
 // Bring the record back within the game's limits.
 void statcheck(vars& v);
 
+// Full hit points and magic points; nothing else (the inn, level advancement,
+// the final quest's Potions of Recovery).
+void heal(vars& v);
+
 // Record arithmetic that saturates at the ends of the 32-bit range instead of
 // overflowing: an edited save file can put any value in any field.
 std::int32_t clamp32(std::int64_t n);

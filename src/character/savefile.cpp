@@ -9,7 +9,7 @@
 
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
+#include "character/title.h"
 
 namespace emberfell {
 

@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "character/spellbook.h"
+#include "character/title.h"
 #include "console/console.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 
@@ -75,7 +75,7 @@ void spellsowned(const vars& v) {
     header();
     out() << "Spells Owned:\n";
     if (v.spells >= 1 && v.spells <= spellcount) {
-        for (int n = v.spells; n >= 1; --n) out() << "* " << spellnames[n - 1] << "\n";
+        for (int n = v.spells; n >= 1; --n) out() << "* " << spellbook[n - 1].name << "\n";
     } else {
         out() << "  none\n";
     }

@@ -3,11 +3,10 @@
 #include <cmath>
 #include <ostream>
 
+#include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
-#include "town/town.h"
 
 namespace emberfell {
 

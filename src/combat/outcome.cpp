@@ -2,9 +2,9 @@
 
 #include <ostream>
 
+#include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 

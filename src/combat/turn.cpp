@@ -2,13 +2,13 @@
 
 #include <cstdlib>
 #include <ostream>
+#include <string>
 
 #include "character/spellbook.h"
+#include "character/title.h"
 #include "combat/combat.h"
-#include "combat/spells.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 
@@ -49,20 +49,27 @@ void strike(int& enemyhp, vars& v) {
           << " Slash: -" << damage << " enemy HP\n";
 }
 
+// "3) Fireball ----------- ": the number and the name, dashes to a fixed
+// width.
+std::string listline(int number) {
+    std::string line = std::to_string(number) + ") " + spellbook[number - 1].name + " ";
+    line.resize(23, '-');
+    return line + " ";
+}
+
 void listspells(const vars& v, double costfactor) {
     for (int n = v.spells; n >= 1; --n) {
-        const spell& s = spelltable[n - 1];
-        out() << s.listline << clamp32(s.costbase * costfactor) << " MP\n";
+        out() << listline(n) << clamp32(spellbook[n - 1].costbase * costfactor) << " MP\n";
     }
     out() << "0) Don't cast anything\n? ";
 }
 
 void spelleffects(int& enemyhp, vars& v, int number, double powerfactor) {
-    const spell& s = spelltable[number - 1];
+    const spell& s = spellbook[number - 1];
     switch (s.effect) {
         case spelleffect::damage: {
             const double d = s.powerbase * powerfactor;
-            out() << " " << spellnames[number - 1] << ": -" << clamp32(d) << " enemy HP\n";
+            out() << " " << s.name << ": -" << clamp32(d) << " enemy HP\n";
             enemyhp = clamp32(enemyhp - d);
             break;
         }
@@ -94,7 +101,7 @@ bool cast(int& enemyhp, vars& v) {
     const int number = readnumber();
     if (number <= 0 || number > v.spells) return false;
     out() << "You attack\n";
-    const double cost = spelltable[number - 1].costbase * costfactor;
+    const double cost = spellbook[number - 1].costbase * costfactor;
     if (cost > v.mp) {
         out() << "\nnot enough MP!!\n";
         waitkey();

@@ -24,10 +24,6 @@ std::string ScriptedConsole::take() {
     return s;
 }
 
-void ScriptedConsole::queuetimes(std::initializer_list<std::time_t> list) {
-    times.insert(times.end(), list.begin(), list.end());
-}
-
 void ScriptedConsole::rolls(std::initializer_list<int> wanted) {
     for (int r : wanted) times.push_back(timefor(r));
 }

@@ -42,7 +42,6 @@ class ScriptedConsole final : public Console {
     // The clock: each draw of the dice reads it once. Times queued here come
     // first, one per reading; after them the clock stands at `settime`.
     void settime(std::time_t t) { standing = t; }
-    void queuetimes(std::initializer_list<std::time_t> times);
     // Queue the times that make the next draws come out as these rolls (1..3).
     void rolls(std::initializer_list<int> wanted);
     void roll(int wanted, int count = 1);

@@ -1,228 +1,241 @@
-// The bestiary: every encounter of the game, one row each.
+// The bestiary: every encounter of the game, one row of numbers and one row
+// of texts each, in the order of `beast`.
 
 #include "encounters/bestiary.h"
 
-#include <string_view>
+#include <span>
 
 namespace emberfell {
 namespace {
 
-// Each row: the entry operation's name; the start HP; the three blows, for
-// the rolls 1, 2 and 3, each {name, damage} and for a few blows also how the
-// damage is worked out (harm), the change to the monster's own HP and
-// whether the knight is spared; the intro, then the closing ('~' is a wait
-// for a key); the gold bonus (gold found = level + bonus); the experience;
-// and, last, the special rules of the few monsters that have them (no
-// defense, half defense, no flight, no companions, regeneration, what the
-// victory pays).
 // clang-format off
-constexpr monsterrow bestiary[] = {
-    {"squirrel", 10, {{"Claw", 3}, {"Bite", 4}, {"Rabies", 4}},
-     "You found a rabid squirrel\n~",
-     "\nYou kick some dirt over the still body of the squirrel\n",
-     1, 1},
-    {"rabbit", 20, {{"Scratch", 4}, {"Bite", 5}, {"Rabies", 5}},
-     "You found a killer rabbit\n~",
-     "\nYou skin the dead rabbit and save its meat for later\n",
-     2, 2},
-    {"snake", 30, {{"Fangs", 5}, {"Constrict", 6}, {"Venom", 7}},
-     "You found a snake\n~",
-     "\nYou decapitate the snake\n",
-     3, 3},
-    {"imp", 45, {{"Scratch", 4}, {"Tail Slit", 7}, {"Burn", 10}},
-     "You found an imp\n~",
-     "\nYou chop the imp up into very little pieces\n",
-     3, 4},
-    {"goblin", 65, {{"Scratch", 7}, {"Slash", 10}, {"Chop", 20}},
-     "You found a goblin\n~",
-     "\nYou stab the goblin through the heart\n",
-     4, 6},
-    {"bear", 135, {{"Claw", 15}, {"Charge", 20}, {"Head Smack", 35}},
-     "You found a bear\n~",
-     "\nThe bear finally falls to the ground after sustaining amazing damage\n",
-     6, 15},
-    {"nightstalker", 160, {{"Claw", 20}, {"Shadow Touch", 27}, {"Shadow Meld", 32}},
-     "You found a night stalker\n~",
-     "\nThe night stalker vanishes into nothing\n",
-     8, 15},
-    {"waterele", 220, {{"Cool Touch", 35}, {"Water Blast", 45}, {"Tidal Wave", 51}},
-     "You found a water elemental\n~",
-     "\nThe water elemental melts into the ground\n",
-     9, 17},
-    {"thief", 300, {{"Knife Poke", 25}, {"Backstab", 50}, {"Throat Slice", 63}},
-     "You found a thief\n~",
-     "\nYou stab the thief through the heart\n",
-     15, 18},
-    {"ogre", 415, {{"Club Smack", 55}, {"Club Smack", 65}, {"Club Smack", 80}},
-     "You found an ogre\n~",
-     "\nThe ogre falls slowly forward, hits the ground, and never moves again\n",
-     10, 35},
-    {"fireele", 455, {{"Burn", 75}, {"Fire Wall", 85}, {"Blaze", 110}},
-     "You found a fire elemental\n~",
-     "\nThe fire elemental disappears in a puff of smoke\n",
-     11, 45},
-    {"genie", 535, {{"HP Drop", 0, harm::halfhp}, {"Copy", 0, harm::strength}, {"Reflect", 0, harm::twicestrength}},
-     "You found a genie\n~",
-     "\nThe genie disappears in a puff of red smoke\n",
-     12, 75,
+// The numbers. Gold found = level + gold bonus. The blows are for the rolls
+// 1, 2 and 3: a plain number is the damage; the few special blows name what
+// differs (see `blow`). Last, the rules of the few monsters that have them.
+constexpr monsterrow numbers[] = {
+    // monster           start HP gold   exp   blow 1   blow 2   blow 3
+    {beast::squirrel,          10,   1,    1, {{    3}, {    4}, {    4}}},
+    {beast::rabbit,            20,   2,    2, {{    4}, {    5}, {    5}}},
+    {beast::snake,             30,   3,    3, {{    5}, {    6}, {    7}}},
+    {beast::imp,               45,   3,    4, {{    4}, {    7}, {   10}}},
+    {beast::goblin,            65,   4,    6, {{    7}, {   10}, {   20}}},
+    {beast::bear,             135,   6,   15, {{   15}, {   20}, {   35}}},
+    {beast::nightstalker,     160,   8,   15, {{   20}, {   27}, {   32}}},
+    {beast::waterele,         220,   9,   17, {{   35}, {   45}, {   51}}},
+    {beast::thief,            300,  15,   18, {{   25}, {   50}, {   63}}},
+    {beast::ogre,             415,  10,   35, {{   55}, {   65}, {   80}}},
+    {beast::fireele,          455,  11,   45, {{   75}, {   85}, {  110}}},
+    {beast::genie,            535,  12,   75, {{.kind = harm::halfhp}, {.kind = harm::strength}, {.kind = harm::twicestrength}},
      {.defense = guard::shownzero}},
-    {"centaur", 680, {{"Trample", 100}, {"Arrow to the Heart", 150}, {"Sword-Hoof Combo", 200}},
-     "You found a centaur\n~",
-     "\nThe centaur falls over and his eyes glaze over\n",
-     13, 75},
-    {"harpy", 720, {{"Screech", 100}, {"Claws", 250}, {"Swooping Attack", 300}},
-     "You found a harpy\n~",
-     "\nThe harpy's wings can no longer hold it in the air and it plummets to the earth\n",
-     15, 95},
-    {"earthele", 900, {{"Bash", 250}, {"Tremor", 300}, {"Earthquake", 500}},
-     "You found an earth elemental\n~",
-     "\nThe earth elemental crumbles into a thousand pieces\n",
-     17, 100,
+    {beast::centaur,          680,  13,   75, {{  100}, {  150}, {  200}}},
+    {beast::harpy,            720,  15,   95, {{  100}, {  250}, {  300}}},
+    {beast::earthele,         900,  17,  100, {{  250}, {  300}, {  500}},
      {.defense = guard::half}},
-    {"knight", 1100, {{"Slash", 400}, {"Overhead Chop", 550}, {"Chaos", 700}},
+    {beast::knight,          1100,  20,  110, {{  400}, {  550}, {  700}}},
+    {beast::wizard,          1500,  21,  120, {{.monsterhp = +300, .spares = true}, {  700}, {  900}}},
+    {beast::golem,           2000,  23,  150, {{  800}, { 1000}, { 1500}}},
+    {beast::giant,           2300,  25,  200, {{.spares = true}, {.damage = 1500, .monsterhp = -500}, { 1600}}},
+    {beast::basilisk,        2100,  27,  220, {{  500}, {.kind = harm::quartermaxhp}, {.kind = harm::quartermaxhp}}},
+    {beast::windele,         2500,  30,  250, {{ 1000}, { 1300}, { 1600}}},
+    {beast::demon,           2800,  32,  270, {{ 1100}, { 1400}, { 1800}}},
+    {beast::destructionele,  3000,  35,  290, {{ 1100}, { 1500}, { 2500}}},
+    {beast::sapphiredrag,    5000,  50,  350, {{ 2000}, { 2000}, { 2200}}},
+    {beast::emeralddrag,     6000,  55,  400, {{ 2000}, { 2200}, { 2400}}},
+    {beast::rubydrag,        7000,  60,  450, {{ 2100}, { 2300}, { 2500}}},
+    {beast::diamonddrag,     8000,  65,  500, {{ 2300}, { 2400}, { 2600}}},
+    {beast::onyxdrag,        9000,  70,  550, {{ 2200}, { 2500}, { 2700}}},
+    {beast::golddrag,       10000,  80,  600, {{ 2400}, { 2500}, { 2800}}},
+    {beast::moondrag,       11000, 100,  650, {{ 2500}, { 2800}, { 3000}}},
+    {beast::snape,             25,   5,   10, {{    5}, {    5}, {    6}}},
+    {beast::dragonfly,        500,  10,  100, {{  290}, {  300}, {  350}}},
+    {beast::shadowcat,       1000,  15,  200, {{  330}, {  350}, {  370}}},
+    {beast::face,            2000,  45,  300, {{  550}, {  600}, {.kind = harm::quarterhp}}},
+    {beast::crystaldrag,    12000, 200, 1000, {{ 2600}, { 2900}, { 3200}}},
+    {beast::guildmaster,     2000, 500,  450, {{  700}, {  850}, { 1000}}},
+    {beast::skeleton,        1000,  15,  100, {{  400}, {  500}, {  600}}},
+    {beast::troll,           2200,  25,  200, {{.spares = true}, {.damage = 1500, .monsterhp = -250}, { 1500}},
+     {.regenerates = 250}},
+    {beast::demonlord,       5000, 500, 1000, {{ 1400}, { 1800}, { 2000}}},
+    {beast::kingdrag1,      30000,   0, 5000, {{ 3000}, { 3100}, { 3400}},
+     {.pays = winnings::exponly, .canrun = false}},
+    {beast::kingdrag2,      10000,   0,    0, {{ 3000}, { 3100}, {.monsterhp = +2000}},
+     {.defense = guard::ignored, .pays = winnings::nothing, .canrun = false, .companions = false}},
+};
+
+// The texts: the three blows' names, the intro, then the closing ('~' is a
+// wait for a key), and for a monster that regenerates the start of the line
+// that says so.
+constexpr monstertexts texts[] = {
+    {beast::squirrel, {"Claw", "Bite", "Rabies"},
+     "You found a rabid squirrel\n~",
+     "\nYou kick some dirt over the still body of the squirrel\n"},
+    {beast::rabbit, {"Scratch", "Bite", "Rabies"},
+     "You found a killer rabbit\n~",
+     "\nYou skin the dead rabbit and save its meat for later\n"},
+    {beast::snake, {"Fangs", "Constrict", "Venom"},
+     "You found a snake\n~",
+     "\nYou decapitate the snake\n"},
+    {beast::imp, {"Scratch", "Tail Slit", "Burn"},
+     "You found an imp\n~",
+     "\nYou chop the imp up into very little pieces\n"},
+    {beast::goblin, {"Scratch", "Slash", "Chop"},
+     "You found a goblin\n~",
+     "\nYou stab the goblin through the heart\n"},
+    {beast::bear, {"Claw", "Charge", "Head Smack"},
+     "You found a bear\n~",
+     "\nThe bear finally falls to the ground after sustaining amazing damage\n"},
+    {beast::nightstalker, {"Claw", "Shadow Touch", "Shadow Meld"},
+     "You found a night stalker\n~",
+     "\nThe night stalker vanishes into nothing\n"},
+    {beast::waterele, {"Cool Touch", "Water Blast", "Tidal Wave"},
+     "You found a water elemental\n~",
+     "\nThe water elemental melts into the ground\n"},
+    {beast::thief, {"Knife Poke", "Backstab", "Throat Slice"},
+     "You found a thief\n~",
+     "\nYou stab the thief through the heart\n"},
+    {beast::ogre, {"Club Smack", "Club Smack", "Club Smack"},
+     "You found an ogre\n~",
+     "\nThe ogre falls slowly forward, hits the ground, and never moves again\n"},
+    {beast::fireele, {"Burn", "Fire Wall", "Blaze"},
+     "You found a fire elemental\n~",
+     "\nThe fire elemental disappears in a puff of smoke\n"},
+    {beast::genie, {"HP Drop", "Copy", "Reflect"},
+     "You found a genie\n~",
+     "\nThe genie disappears in a puff of red smoke\n"},
+    {beast::centaur, {"Trample", "Arrow to the Heart", "Sword-Hoof Combo"},
+     "You found a centaur\n~",
+     "\nThe centaur falls over and his eyes glaze over\n"},
+    {beast::harpy, {"Screech", "Claws", "Swooping Attack"},
+     "You found a harpy\n~",
+     "\nThe harpy's wings can no longer hold it in the air and it plummets to the earth\n"},
+    {beast::earthele, {"Bash", "Tremor", "Earthquake"},
+     "You found an earth elemental\n~",
+     "\nThe earth elemental crumbles into a thousand pieces\n"},
+    {beast::knight, {"Slash", "Overhead Chop", "Chaos"},
      "You found one of the corrupted knights\n~",
      "\nThe knight stumbles, bleeding from every opening in his armor, falls,\n"
      "and lays very still. The expression on his face seems to suggest that he\n"
-     "may have found peace in death\n",
-     20, 110},
-    {"wizard", 1500, {{"Cure", 0, harm::fixed, +300, true}, {"Melt", 700}, {"Lightning Storm", 900}},
+     "may have found peace in death\n"},
+    {beast::wizard, {"Cure", "Melt", "Lightning Storm"},
      "You found an evil wizard\n~",
-     "\nThe wizard disintegrates before your eyes\n",
-     21, 120},
-    {"golem", 2000, {{"Bash", 800}, {"Bash", 1000}, {"Rock Fist", 1500}},
+     "\nThe wizard disintegrates before your eyes\n"},
+    {beast::golem, {"Bash", "Bash", "Rock Fist"},
      "The rock shifts to the right of you and a golem lumbers forth\n~",
-     "\nThe golem crumbles and then melts into the ground\n",
-     23, 150},
-    {"giant", 2300, {{"Blank Expression", 0, harm::fixed, 0, true}, {"Confusion", 1500, harm::fixed, -500}, {"Tree Club Thump", 1600}},
+     "\nThe golem crumbles and then melts into the ground\n"},
+    {beast::giant, {"Blank Expression", "Confusion", "Tree Club Thump"},
      "The mountain in front of you moves. It's a giant!!\n~",
-     "\nThe giant falls and you narrowly avoid being squashed flat\n",
-     25, 200},
-    {"basilisk", 2100, {{"Claw Swipe", 500}, {"Glare", 0, harm::quartermaxhp}, {"Glare", 0, harm::quartermaxhp}},
+     "\nThe giant falls and you narrowly avoid being squashed flat\n"},
+    {beast::basilisk, {"Claw Swipe", "Glare", "Glare"},
      "The bush in front of you suddenly shrivels up. From around its dried husk\n"
      "comes a giant lizard with a penetrating glare, a basilisk\n~",
-     "\nThe basilisk falls dead to the ground\n",
-     27, 220},
-    {"windele", 2500, {{"Chill Wind", 1000}, {"Funnel", 1300}, {"Tornado", 1600}},
+     "\nThe basilisk falls dead to the ground\n"},
+    {beast::windele, {"Chill Wind", "Funnel", "Tornado"},
      "The air swirls in front of you and forms a wind elemental\n~",
-     "\nThe wind elemental fades away into nothingness\n",
-     30, 250},
-    {"demon", 2800, {{"Slash", 1100}, {"Broadsword Combo", 1400}, {"Demon Fire", 1800}},
+     "\nThe wind elemental fades away into nothingness\n"},
+    {beast::demon, {"Slash", "Broadsword Combo", "Demon Fire"},
      "You found a demon\n~",
-     "\nThe demon bursts into flames and its twisted soul returns to the underworld\n",
-     32, 270},
-    {"destructionele", 3000, {{"Power Flow", 1100}, {"Explosion", 1500}, {"Destructive Force", 2500}},
+     "\nThe demon bursts into flames and its twisted soul returns to the underworld\n"},
+    {beast::destructionele, {"Power Flow", "Explosion", "Destructive Force"},
      "The hillside in front of you explodes and a being of pure destructive\n"
      "energy emerges. It's a destruction elemental!!\n~",
-     "\nThe destruction elemental explodes and leaves a small crater at your feet\n",
-     35, 290},
-    {"sapphiredrag", 5000, {{"Claw Rake", 2000}, {"Water Blast", 2000}, {"Whirlpool Vortex", 2200}},
+     "\nThe destruction elemental explodes and leaves a small crater at your feet\n"},
+    {beast::sapphiredrag, {"Claw Rake", "Water Blast", "Whirlpool Vortex"},
      "The river shoots up into the air and then becomes solid.\n"
      "It's a sapphire dragon!!\n~",
-     "\nThe sapphire dragon evaporates into the air\n",
-     50, 350},
-    {"emeralddrag", 6000, {{"Claw Rake", 2000}, {"Earthquake", 2200}, {"Epi-center", 2400}},
+     "\nThe sapphire dragon evaporates into the air\n"},
+    {beast::emeralddrag, {"Claw Rake", "Earthquake", "Epi-center"},
      "The ground shakes and a green dragon busts out of a solid rock wall.\n"
      "It's an emerald dragon!!\n~",
-     "\nThe emerald dragon crashes to the ground and lies still\n",
-     55, 400},
-    {"rubydrag", 7000, {{"Claw Rake", 2100}, {"Fireball", 2300}, {"Incinerate", 2500}},
+     "\nThe emerald dragon crashes to the ground and lies still\n"},
+    {beast::rubydrag, {"Claw Rake", "Fireball", "Incinerate"},
      "The tree in front of you bursts into a towering pyre of fire and solidifies.\n"
      "It's a ruby dragon!!\n~",
-     "\nThe ruby dragon bursts into flame and turns to ashes\n",
-     60, 450},
-    {"diamonddrag", 8000, {{"Claw Rake", 2300}, {"Freeze", 2400}, {"Blizzard", 2600}},
+     "\nThe ruby dragon bursts into flame and turns to ashes\n"},
+    {beast::diamonddrag, {"Claw Rake", "Freeze", "Blizzard"},
      "The air has a chill quality to it. You are blinded by a flash of white light.\n"
      "It's a diamond dragon!!\n~",
-     "\nThe diamond dragon shatters into millions of sparkling shards\n",
-     65, 500},
-    {"onyxdrag", 9000, {{"Claw Rake", 2200}, {"Soul Suck", 2500}, {"Power of Death", 2700}},
+     "\nThe diamond dragon shatters into millions of sparkling shards\n"},
+    {beast::onyxdrag, {"Claw Rake", "Soul Suck", "Power of Death"},
      "The sun is blotted out by dark clouds. A dark shape lands in front of you.\n"
      "It's an onyx dragon!!\n~",
-     "\nThe onyx dragon turns into a black vapor and disappears\n",
-     70, 550},
-    {"golddrag", 10000, {{"Claw Rake", 2400}, {"Dragon Fire", 2500}, {"Power Surge", 2800}},
+     "\nThe onyx dragon turns into a black vapor and disappears\n"},
+    {beast::golddrag, {"Claw Rake", "Dragon Fire", "Power Surge"},
      "You see a mound of gold!! ...and it moves...\n"
      "It's a gold dragon!!\n~",
-     "\nThe gold dragon falls over, lets out one last puff of smoke, and lies still\n",
-     80, 600},
-    {"moondrag", 11000, {{"Gravity Well", 2500}, {"Moon Beam", 2800}, {"Black Hole", 3000}},
+     "\nThe gold dragon falls over, lets out one last puff of smoke, and lies still\n"},
+    {beast::moondrag, {"Gravity Well", "Moon Beam", "Black Hole"},
      "The moonlight shimmers in front of you and forms a shining white dragon.\n"
      "It's a moon dragon!!\n~",
-     "\nThe moon dragon disappears in a blinding flash of light\n",
-     100, 650},
-    {"snape", 25, {{"Scratch", 5}, {"Bite", 5}, {"Chilling Howl", 6}},
+     "\nThe moon dragon disappears in a blinding flash of light\n"},
+    {beast::snape, {"Scratch", "Bite", "Chilling Howl"},
      "You see something poke its head out of a hole in the trunk of a tree\n"
      "Its head has scales and its body has feathers\n~"
      "You seem to have found one of the most elusive of animals, the snape\n~",
-     "\nYou try to catch the snape but it seems to just disappear...\n",
-     5, 10},
-    {"dragonfly", 500, {{"Peck", 290}, {"Blind", 300}, {"Poison Sting", 350}},
+     "\nYou try to catch the snape but it seems to just disappear...\n"},
+    {beast::dragonfly, {"Peck", "Blind", "Poison Sting"},
      "You see a shiny speck in the sky\n"
      "As it comes closer, the light from its scales blinds you\n~"
      "You have found a very valuable golden dragonfly\n~",
      "\nYou take the body of the dragonfly to the nearest shop\n"
-     "for a considerable reward\n",
-     10, 100},
-    {"shadowcat", 1000, {{"Scratch", 330}, {"Darkness", 350}, {"Shadow Swipe", 370}},
+     "for a considerable reward\n"},
+    {beast::shadowcat, {"Scratch", "Darkness", "Shadow Swipe"},
      "A shadow slides across the ground towards you\n~"
      "It's a shadow cat!!\n~",
-     "\nThe shadow cat melts into the shadows of the nearest tree\n",
-     15, 200},
-    {"face", 2000, {{"Smile", 550}, {"Glare", 600}, {"Evil Grin", 0, harm::quarterhp}},
+     "\nThe shadow cat melts into the shadows of the nearest tree\n"},
+    {beast::face, {"Smile", "Glare", "Evil Grin"},
      "You see a strange face etched into a rock. As you come closer, it starts\n"
      "to move\n~"
      "It's a...smiley face!?!\n~",
-     "\nThe smiley face gives you a big frown and disappears...\n",
-     45, 300},
-    {"crystaldrag", 12000, {{"Claw Combo", 2600}, {"Invisibility Complex", 2900}, {"Sun Charge Reflection", 3200}},
+     "\nThe smiley face gives you a big frown and disappears...\n"},
+    {beast::crystaldrag, {"Claw Combo", "Invisibility Complex", "Sun Charge Reflection"},
      "The air seems to move. Two burning red eyes open and glare at you.\n"
      "You can see a fuzzy dragon shaped outline.\n"
      "It's a crystal dragon!!\n~",
-     "\nThe crystal dragon shatters\n",
-     200, 1000},
-    {"guildmaster", 2000, {{"Dagger Throw", 700}, {"Slash", 850}, {"Endless Void", 1000}},
+     "\nThe crystal dragon shatters\n"},
+    {beast::guildmaster, {"Dagger Throw", "Slash", "Endless Void"},
      "The guild master attacks!!\n~",
      "\nThe guild leader cries out in horror and pain as he goes\n"
-     "to meet his master\n",
-     500, 450},
-    {"skeleton", 1000, {{"Finger Claw", 400}, {"Skull Bash", 500}, {"Cold Touch", 600}},
+     "to meet his master\n"},
+    {beast::skeleton, {"Finger Claw", "Skull Bash", "Cold Touch"},
      "You attack a skeleton!!\n~",
-     "\nThe skeleton falls apart at your feet\n",
-     15, 100},
-    {"troll", 2200, {{"Blank Expression", 0, harm::fixed, 0, true}, {"Confused Swing", 1500, harm::fixed, -250}, {"Rancid Breath", 1500}},
+     "\nThe skeleton falls apart at your feet\n"},
+    {beast::troll, {"Blank Expression", "Confused Swing", "Rancid Breath"},
      "It's a troll!!\n~",
      "\nThe troll finally stops moving\n",
-     25, 200,
-     {.regenerates = 250, .regenline = "The troll's skin regenerates: +250 enemy hp\n\n"}},
-    {"demonlord", 5000, {{"Broadsword Combo", 1400}, {"Demon Fire", 1800}, {"Flaming Fists of Fury", 2000}},
+     "The troll's skin regenerates"},
+    {beast::demonlord, {"Broadsword Combo", "Demon Fire", "Flaming Fists of Fury"},
      "You attack the demon lord!!\n~",
      "\nThe demon lord flames up into a towering column of fire...~"
-     "and disappears...\n~",
-     500, 1000},
-    {"kingdrag1", 30000, {{"Claw Combo", 3000}, {"Power Surge", 3100}, {"Energy Flare", 3400}},
+     "and disappears...\n~"},
+    {beast::kingdrag1, {"Claw Combo", "Power Surge", "Energy Flare"},
      "The King of Dragons roars and attacks!!\n~",
      "\nThe dragon king stumbles\n"
-     "\n",
-     0, 5000,
-     {.pays = reward::exponly, .canrun = false}},
-    {"kingdrag2", 10000, {{"Claw Combo", 3000}, {"Power Spark", 3100}, {"Drink From Healing Spring", 0, harm::fixed, +2000}},
+     "\n"},
+    {beast::kingdrag2, {"Claw Combo", "Power Spark", "Drink From Healing Spring"},
      "You attack the King of Dragons!!\n~",
-     "\nThe dragon king lets out one last roar and dies\n",
-     0, 0,
-     {.defense = guard::ignored, .pays = reward::nothing, .canrun = false, .companions = false}},
+     "\nThe dragon king lets out one last roar and dies\n"},
 };
 // clang-format on
 
+// Every monster has its row in each table, in the order of `beast`.
+template <class Row>
+constexpr bool inorder(std::span<const Row> rows) {
+    if (rows.size() != beastcount) return false;
+    for (int i = 0; i < beastcount; ++i)
+        if (rows[static_cast<std::size_t>(i)].id != static_cast<beast>(i)) return false;
+    return true;
+}
+static_assert(inorder<monsterrow>(numbers));
+static_assert(inorder<monstertexts>(texts));
+
 }  // namespace
 
-const monsterrow& bestiaryrow(std::string_view routine) {
-    for (const monsterrow& m : bestiary)
-        if (m.routine == routine) return m;
-    return bestiary[0];  // every entry operation has its row; see the tests
+const monsterrow& numbersof(beast b) {
+    return numbers[static_cast<int>(b)];
 }
 
-bestiaryrows allrows() {
-    return {bestiary, static_cast<int>(std::size(bestiary))};
+const monstertexts& textsof(beast b) {
+    return texts[static_cast<int>(b)];
 }
 
 }  // namespace emberfell

@@ -8,6 +8,19 @@
 
 namespace emberfell {
 
+// Every encounter of the game, in the bestiary's order. A fight names its
+// monster by one of these, so a misspelt monster does not build.
+// clang-format off
+enum class beast : int {
+    squirrel, rabbit, snake, imp, goblin, bear, nightstalker, waterele, thief, ogre,
+    fireele, genie, centaur, harpy, earthele, knight, wizard, golem, giant, basilisk,
+    windele, demon, destructionele, sapphiredrag, emeralddrag, rubydrag, diamonddrag,
+    onyxdrag, golddrag, moondrag, snape, dragonfly, shadowcat, face, crystaldrag,
+    guildmaster, skeleton, troll, demonlord, kingdrag1, kingdrag2,
+};
+// clang-format on
+inline constexpr int beastcount = static_cast<int>(beast::kingdrag2) + 1;
+
 // How a blow's damage is found: a fixed number, or worked out from the
 // knight's record at the moment of the blow.
 enum class harm {
@@ -19,8 +32,8 @@ enum class harm {
     quarterhp,      // hp / 4
 };
 
+// A monster's blow, less its name.
 struct blow {
-    std::string_view name;
     int damage = 0;
     harm kind = harm::fixed;
     // What the blow does to the monster's own HP: above 0 it heals the
@@ -41,7 +54,7 @@ enum class guard {
 };
 
 // What a victory pays besides the closing text.
-enum class reward {
+enum class winnings {
     goldandexp,
     exponly,
     nothing,
@@ -50,38 +63,38 @@ enum class reward {
 // The rules a few monsters fight by; every other row keeps the defaults.
 struct rules {
     guard defense = guard::full;
-    reward pays = reward::goldandexp;
+    winnings pays = winnings::goldandexp;
     bool canrun = true;      // false: "Can't run!!" and the fight goes on
     bool companions = true;  // false: the companions never strike
     int regenerates = 0;     // HP back after each pass, up to the start HP
-    std::string_view regenline = {};
+};
+
+// A monster's numbers.
+struct monsterrow {
+    beast id;
+    int starthp;
+    int goldbonus;  // gold found = level + this
+    int experience;
+    blow blows[3];  // for the rolls 1, 2 and 3
+    rules special = {};
 };
 
 // A '~' in an intro or a closing is a wait for a key at that point.
 inline constexpr char keywait = '~';
 
-struct monsterrow {
-    std::string_view routine;  // the entry operation's name
-    int starthp;
-    blow blows[3];  // for the rolls 1, 2 and 3
+// A monster's texts.
+struct monstertexts {
+    beast id;
+    std::string_view blownames[3];
     std::string_view intro;
     std::string_view closing;
-    int goldbonus;  // gold found = level + this
-    int experience;
-    rules special = {};
+    std::string_view regenline = {};  // before ": +<HP> enemy hp", when it regenerates
 };
 
-// The row of the entry operation with this name.
-const monsterrow& bestiaryrow(std::string_view routine);
-
-// All the rows, in the bestiary's order.
-struct bestiaryrows {
-    const monsterrow* first;
-    int count;
-};
-bestiaryrows allrows();
+const monsterrow& numbersof(beast b);
+const monstertexts& textsof(beast b);
 
 // One whole fight against this monster (encounter.cpp).
-void encounter(const monsterrow& m, vars& v);
+void encounter(beast b, vars& v);
 
 }  // namespace emberfell

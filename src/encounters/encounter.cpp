@@ -1,5 +1,5 @@
 // The one encounter routine that every monster of the bestiary fights by,
-// and the entry operations that start it with their monster's row.
+// and the entry operations that start it with their monster.
 
 #include <cstdint>
 #include <ostream>
@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "character/record.h"
+#include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
 #include "encounters/bestiary.h"
 #include "encounters/encounters.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 namespace {
@@ -47,15 +47,15 @@ int damageof(const blow& b, const vars& v) {
 }
 
 // The blow's lines, and what it does to the monster itself; gives the damage.
-int strikeline(const blow& b, int& enemyhp, vars& v) {
+int strikeline(std::string_view name, const blow& b, int& enemyhp, vars& v) {
     if (b.monsterhp > 0) {
-        out() << " " << b.name << ": +" << b.monsterhp << " enemy HP\n";
+        out() << " " << name << ": +" << b.monsterhp << " enemy HP\n";
         enemyhp = plus(enemyhp, b.monsterhp);
     }
     const int damage = b.monsterhp > 0 ? 0 : damageof(b, v);
-    if (b.monsterhp <= 0) out() << " " << b.name << ": -" << damage << " HP\n";
+    if (b.monsterhp <= 0) out() << " " << name << ": -" << damage << " HP\n";
     if (b.monsterhp < 0) {
-        out() << std::string(b.name.size() + 3, ' ') << b.monsterhp << " enemy HP\n";
+        out() << std::string(name.size() + 3, ' ') << b.monsterhp << " enemy HP\n";
         enemyhp = plus(enemyhp, b.monsterhp);
     }
     if (b.spares) v.hp = plus(v.hp, 1);
@@ -77,28 +77,28 @@ void takeblow(guard g, int damage, vars& v) {
     v.hp = clamp32(std::int64_t{v.hp} - damage + shield);
 }
 
-void monsterblow(const monsterrow& m, int& enemyhp, vars& v) {
+void monsterblow(const monsterrow& m, const monstertexts& t, int& enemyhp, vars& v) {
     const int roll = random();
     out() << "Enemy attacks\n";
-    const int damage = strikeline(m.blows[roll - 1], enemyhp, v);
+    const int damage = strikeline(t.blownames[roll - 1], m.blows[roll - 1], enemyhp, v);
     takeblow(m.special.defense, damage, v);
 }
 
-void regenerate(const monsterrow& m, int& enemyhp) {
-    out() << m.special.regenline;
+void regenerate(const monsterrow& m, const monstertexts& t, int& enemyhp) {
+    out() << t.regenline << ": +" << m.special.regenerates << " enemy hp\n\n";
     enemyhp = plus(enemyhp, m.special.regenerates);
     if (enemyhp > m.starthp) enemyhp = m.starthp;
 }
 
-void victory(const monsterrow& m, vars& v) {
+void victory(const monsterrow& m, const monstertexts& t, vars& v) {
     title();
-    show(m.closing);
-    if (m.special.pays == reward::goldandexp) {
+    show(t.closing);
+    if (m.special.pays == winnings::goldandexp) {
         const int found = plus(v.level, m.goldbonus);
         out() << "\nFound " << found << " gold\n";
         v.gold = plus(v.gold, found);
     }
-    if (m.special.pays != reward::nothing) {
+    if (m.special.pays != winnings::nothing) {
         out() << "Gained " << m.experience << " experience\n";
         v.exp = plus(v.exp, m.experience);
     }
@@ -108,13 +108,15 @@ void victory(const monsterrow& m, vars& v) {
 
 }  // namespace
 
-// One whole fight against the monster of this row, from its intro to its
-// death (reward paid) or the knight's flight. A lost fight never returns.
-void encounter(const monsterrow& m, vars& v) {
+// One whole fight against this monster, from its intro to its death (reward
+// paid) or the knight's flight. A lost fight never returns.
+void encounter(beast b, vars& v) {
+    const monsterrow& m = numbersof(b);
+    const monstertexts& t = textsof(b);
     int enemyhp = m.starthp;
     int outcome = 0;
     title();
-    show(m.intro);
+    show(t.intro);
     while (outcome != 1) {
         battle(enemyhp, v, outcome);
         out() << "\n";
@@ -124,141 +126,61 @@ void encounter(const monsterrow& m, vars& v) {
             outcome = 0;
         }
         if (outcome == 0) {
-            monsterblow(m, enemyhp, v);
+            monsterblow(m, t, enemyhp, v);
             outcome = winlose(enemyhp, v);
         }
         out() << "\n";
-        if (outcome != 1 && m.special.regenerates != 0) regenerate(m, enemyhp);
+        if (outcome != 1 && m.special.regenerates != 0) regenerate(m, t, enemyhp);
         if (outcome == 1 || !m.special.companions) continue;
         group(enemyhp, v);
         outcome = winlose(enemyhp, v);
     }
-    if (outcome == 1) victory(m, v);
+    if (outcome == 1) victory(m, t, v);
     statcheck(v);
 }
 
-void squirrel(vars& v) {
-    encounter(bestiaryrow("squirrel"), v);
-}
-void rabbit(vars& v) {
-    encounter(bestiaryrow("rabbit"), v);
-}
-void snake(vars& v) {
-    encounter(bestiaryrow("snake"), v);
-}
-void imp(vars& v) {
-    encounter(bestiaryrow("imp"), v);
-}
-void goblin(vars& v) {
-    encounter(bestiaryrow("goblin"), v);
-}
-void bear(vars& v) {
-    encounter(bestiaryrow("bear"), v);
-}
-void nightstalker(vars& v) {
-    encounter(bestiaryrow("nightstalker"), v);
-}
-void waterele(vars& v) {
-    encounter(bestiaryrow("waterele"), v);
-}
-void thief(vars& v) {
-    encounter(bestiaryrow("thief"), v);
-}
-void ogre(vars& v) {
-    encounter(bestiaryrow("ogre"), v);
-}
-void fireele(vars& v) {
-    encounter(bestiaryrow("fireele"), v);
-}
-void genie(vars& v) {
-    encounter(bestiaryrow("genie"), v);
-}
-void centaur(vars& v) {
-    encounter(bestiaryrow("centaur"), v);
-}
-void harpy(vars& v) {
-    encounter(bestiaryrow("harpy"), v);
-}
-void earthele(vars& v) {
-    encounter(bestiaryrow("earthele"), v);
-}
-void knight(vars& v) {
-    encounter(bestiaryrow("knight"), v);
-}
-void wizard(vars& v) {
-    encounter(bestiaryrow("wizard"), v);
-}
-void golem(vars& v) {
-    encounter(bestiaryrow("golem"), v);
-}
-void giant(vars& v) {
-    encounter(bestiaryrow("giant"), v);
-}
-void basilisk(vars& v) {
-    encounter(bestiaryrow("basilisk"), v);
-}
-void windele(vars& v) {
-    encounter(bestiaryrow("windele"), v);
-}
-void demon(vars& v) {
-    encounter(bestiaryrow("demon"), v);
-}
-void destructionele(vars& v) {
-    encounter(bestiaryrow("destructionele"), v);
-}
-void sapphiredrag(vars& v) {
-    encounter(bestiaryrow("sapphiredrag"), v);
-}
-void emeralddrag(vars& v) {
-    encounter(bestiaryrow("emeralddrag"), v);
-}
-void rubydrag(vars& v) {
-    encounter(bestiaryrow("rubydrag"), v);
-}
-void diamonddrag(vars& v) {
-    encounter(bestiaryrow("diamonddrag"), v);
-}
-void onyxdrag(vars& v) {
-    encounter(bestiaryrow("onyxdrag"), v);
-}
-void golddrag(vars& v) {
-    encounter(bestiaryrow("golddrag"), v);
-}
-void moondrag(vars& v) {
-    encounter(bestiaryrow("moondrag"), v);
-}
-void snape(vars& v) {
-    encounter(bestiaryrow("snape"), v);
-}
-void dragonfly(vars& v) {
-    encounter(bestiaryrow("dragonfly"), v);
-}
-void shadowcat(vars& v) {
-    encounter(bestiaryrow("shadowcat"), v);
-}
-void face(vars& v) {
-    encounter(bestiaryrow("face"), v);
-}
-void crystaldrag(vars& v) {
-    encounter(bestiaryrow("crystaldrag"), v);
-}
-void guildmaster(vars& v) {
-    encounter(bestiaryrow("guildmaster"), v);
-}
-void skeleton(vars& v) {
-    encounter(bestiaryrow("skeleton"), v);
-}
-void troll(vars& v) {
-    encounter(bestiaryrow("troll"), v);
-}
-void demonlord(vars& v) {
-    encounter(bestiaryrow("demonlord"), v);
-}
-void kingdrag1(vars& v) {
-    encounter(bestiaryrow("kingdrag1"), v);
-}
-void kingdrag2(vars& v) {
-    encounter(bestiaryrow("kingdrag2"), v);
-}
+// clang-format off
+void squirrel(vars& v)       { encounter(beast::squirrel, v); }
+void rabbit(vars& v)         { encounter(beast::rabbit, v); }
+void snake(vars& v)          { encounter(beast::snake, v); }
+void imp(vars& v)            { encounter(beast::imp, v); }
+void goblin(vars& v)         { encounter(beast::goblin, v); }
+void bear(vars& v)           { encounter(beast::bear, v); }
+void nightstalker(vars& v)   { encounter(beast::nightstalker, v); }
+void waterele(vars& v)       { encounter(beast::waterele, v); }
+void thief(vars& v)          { encounter(beast::thief, v); }
+void ogre(vars& v)           { encounter(beast::ogre, v); }
+void fireele(vars& v)        { encounter(beast::fireele, v); }
+void genie(vars& v)          { encounter(beast::genie, v); }
+void centaur(vars& v)        { encounter(beast::centaur, v); }
+void harpy(vars& v)          { encounter(beast::harpy, v); }
+void earthele(vars& v)       { encounter(beast::earthele, v); }
+void knight(vars& v)         { encounter(beast::knight, v); }
+void wizard(vars& v)         { encounter(beast::wizard, v); }
+void golem(vars& v)          { encounter(beast::golem, v); }
+void giant(vars& v)          { encounter(beast::giant, v); }
+void basilisk(vars& v)       { encounter(beast::basilisk, v); }
+void windele(vars& v)        { encounter(beast::windele, v); }
+void demon(vars& v)          { encounter(beast::demon, v); }
+void destructionele(vars& v) { encounter(beast::destructionele, v); }
+void sapphiredrag(vars& v)   { encounter(beast::sapphiredrag, v); }
+void emeralddrag(vars& v)    { encounter(beast::emeralddrag, v); }
+void rubydrag(vars& v)       { encounter(beast::rubydrag, v); }
+void diamonddrag(vars& v)    { encounter(beast::diamonddrag, v); }
+void onyxdrag(vars& v)       { encounter(beast::onyxdrag, v); }
+void golddrag(vars& v)       { encounter(beast::golddrag, v); }
+void moondrag(vars& v)       { encounter(beast::moondrag, v); }
+void snape(vars& v)          { encounter(beast::snape, v); }
+void dragonfly(vars& v)      { encounter(beast::dragonfly, v); }
+void shadowcat(vars& v)      { encounter(beast::shadowcat, v); }
+void face(vars& v)           { encounter(beast::face, v); }
+void crystaldrag(vars& v)    { encounter(beast::crystaldrag, v); }
+void guildmaster(vars& v)    { encounter(beast::guildmaster, v); }
+void skeleton(vars& v)       { encounter(beast::skeleton, v); }
+void troll(vars& v)          { encounter(beast::troll, v); }
+void demonlord(vars& v)      { encounter(beast::demonlord, v); }
+void kingdrag1(vars& v)      { encounter(beast::kingdrag1, v); }
+void kingdrag2(vars& v)      { encounter(beast::kingdrag2, v); }
+// clang-format on
 
 }  // namespace emberfell

@@ -2,10 +2,10 @@
 
 #include <ostream>
 
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
 #include "encounters/encounters.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 namespace {

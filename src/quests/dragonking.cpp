@@ -3,12 +3,12 @@
 #include <array>
 #include <ostream>
 
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
 #include "encounters/encounters.h"
 #include "quests/quests.h"
 #include "quests/script.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 
@@ -50,12 +50,12 @@ constexpr step tothefork[] = {
     {print,
      "You drink a Potion of Recovery to replenish your strength for\n"
      "the upcoming battle\n"},
-    {heal},
+    {recover},
     {wait},
     {fight, emeralddrag, 2},
     {clear},
     {print, "You drink another Potion of Recovery to regain your strength\n"},
-    {heal},
+    {recover},
     {wait},
     {print, "You enter the Mountain of Sorrow\n"},
     {wait},
@@ -80,7 +80,7 @@ constexpr step tothefork[] = {
     {print, ", drink some of this.\n"},
     {wait},
     {print, "\nThatch hands you the rest of a Potion of Recovery\n\n"},
-    {heal},
+    {recover},
     {wait},
     {say, ": Let's go.\n"},
     {wait},
@@ -113,7 +113,7 @@ constexpr std::array<std::span<const step>, 2> paths = {leftpath, rightpath};
 // From the far side of the fork to the plaque on the statue.
 constexpr step totheking[] = {
     {print, "You drink a Potion of Recovery\n"},
-    {heal},
+    {recover},
     {wait},
     {print, "You continue farther into the depths of the mountain\n"},
     {wait},
@@ -124,7 +124,7 @@ constexpr step totheking[] = {
     {fight, golddrag, 2},
     {clear},
     {print, "You drink another Potion of Recovery\n"},
-    {heal},
+    {recover},
     {wait},
     {print,
      "You head forward into a cavern that is completely dark\n"
@@ -146,7 +146,7 @@ constexpr step totheking[] = {
     {print, "Elbryan: Let's move on.\n"},
     {wait},
     {print, "Garath: Yes, we can drink a Potion of Recovery while we walk.\n\n"},
-    {heal},
+    {recover},
     {wait},
     {print, "You continue onward\n"},
     {wait},
@@ -171,7 +171,7 @@ constexpr step totheking[] = {
     {print, "Garath: We should drink from it and save our last Potion of Recovery.\n"},
     {wait},
     {print, "\nYou drink the water and feel refreshed!!\n\n"},
-    {heal},
+    {recover},
     {wait},
     {say, ": Let's go kill the King of Dragons.\n"},
     {wait},
@@ -218,7 +218,7 @@ constexpr step totheking[] = {
     {print, "You have a feeling that your armor won't be very effective against that\n"},
     {wait},
     {print, "You drink your last Potion of Recovery and grip your sword tighter\n\n"},
-    {heal},
+    {recover},
     {wait},
     {say, ": Let's end this...\n"},
     {wait},
@@ -278,9 +278,9 @@ void scorescreen(const vars& v) {
 }  // namespace
 
 void dragonking(vars& v) {
-    play(v, tothefork);
-    play(v, paths[static_cast<std::size_t>(choosepath() - 1)]);
-    play(v, totheking);
+    playsteps(v, tothefork);
+    playsteps(v, paths[static_cast<std::size_t>(choosepath() - 1)]);
+    playsteps(v, totheking);
     scorescreen(v);
     end(0);
 }

@@ -1,11 +1,11 @@
 // The quest board: the one notice whose number `quest` holds.
 #include <ostream>
 
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
 #include "quests/notices.h"
 #include "quests/quests.h"
-#include "shell/screens.h"
 
 namespace emberfell {
 

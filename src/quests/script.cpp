@@ -3,16 +3,15 @@
 #include <algorithm>
 #include <ostream>
 
+#include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
-#include "shell/screens.h"
-#include "town/town.h"
 
 namespace emberfell {
 
 namespace {
 
-void fight(vars& v, encounter monster, int times) {
+void fight(vars& v, fightroutine monster, int times) {
     for (int i = 0; i < times; ++i) monster(v);
 }
 
@@ -45,7 +44,7 @@ void take(vars& v, const step& s) {
         case act::join:
             v.party[s.amount] = 1;
             break;
-        case act::heal:
+        case act::recover:
             heal(v);
             break;
     }
@@ -53,14 +52,18 @@ void take(vars& v, const step& s) {
 
 }  // namespace
 
-void play(vars& v, std::span<const step> steps) {
+void playsteps(vars& v, std::span<const step> steps) {
     for (const step& s : steps) take(v, s);
 }
 
-void closing(vars& v, const reward& r) {
+void closing(vars& v, const questreward& r) {
     title();
-    out() << "Quest Completed!!\n" << r.lines;
-    v.gold = plus(v.gold, r.gold);
+    out() << "Quest Completed!!\n"
+          << "Spoils: " << r.spoils << " Gold\n"
+          << "Reward: " << r.reward << " Gold\n";
+    if (r.maxmp != 0) out() << "        Magic potion\n";
+    out() << "Experience: " << r.exp << "\n";
+    v.gold = plus(v.gold, plus(r.spoils, r.reward));
     v.exp = plus(v.exp, r.exp);
     v.maxmp = plus(v.maxmp, r.maxmp);
     v.quest = plus(v.quest, 1);

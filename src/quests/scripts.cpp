@@ -86,11 +86,7 @@ constexpr step goblindensteps[] = {
     {join, thatch},
     {wait},
 };
-constexpr reward goblindenreward = {
-    "Spoils: 100 Gold\n"
-    "Reward: 200 Gold\n"
-    "Experience: 100\n",
-    300, 100, 0};
+constexpr questreward goblindenreward = {100, 200, 100, 0};
 
 // Quest 2: Animal Trouble.
 constexpr step animaltroublesteps[] = {
@@ -157,11 +153,7 @@ constexpr step animaltroublesteps[] = {
      "Now you can collect your reward.\n"},
     {wait},
 };
-constexpr reward animaltroublereward = {
-    "Spoils: 100 Gold\n"
-    "Reward: 300 Gold\n"
-    "Experience: 200\n",
-    400, 200, 0};
+constexpr questreward animaltroublereward = {100, 300, 200, 0};
 
 // Quest 3: Ogres in the Forest.
 constexpr step ogreforeststeps[] = {
@@ -191,13 +183,9 @@ constexpr step ogreforeststeps[] = {
      "and head back for your reward.\n"},
     {wait},
 };
-// The magic potion raises maximum MP only; the current MP stays.
-constexpr reward ogreforestreward = {
-    "Spoils: 150 Gold\n"
-    "Reward: 350 Gold\n"
-    "        Magic potion\n"
-    "Experience: 450\n",
-    500, 450, 50};
+// The magic potion (50 more maximum MP) raises the maximum only; the current
+// MP stays.
+constexpr questreward ogreforestreward = {150, 350, 450, 50};
 
 // Quest 4: Centaur Raiding Party.
 constexpr step centaurraidingsteps[] = {
@@ -248,11 +236,7 @@ constexpr step centaurraidingsteps[] = {
     {print, "You smile to yourself and head to collect your reward\n"},
     {wait},
 };
-constexpr reward centaurraidingreward = {
-    "Spoils: 300 Gold\n"
-    "Reward: 500 Gold\n"
-    "Experience: 750\n",
-    800, 750, 0};
+constexpr questreward centaurraidingreward = {300, 500, 750, 0};
 
 // Quest 5: Harpy Horse Stealers. Duran fights beside the knight from the
 // moment the knight joins him, before he says that he has joined.
@@ -328,11 +312,7 @@ constexpr step harpiessteps[] = {
     {print, "Duran joined your party!!\n"},
     {wait},
 };
-constexpr reward harpiesreward = {
-    "Spoils: 300 Gold\n"
-    "Reward: 700 Gold\n"
-    "Experience: 1000\n",
-    1000, 1000, 0};
+constexpr questreward harpiesreward = {300, 700, 1000, 0};
 
 // Quest 6: Corruption. The wizards' potions go past the limits until the
 // limit check that ends the guild master's fight.
@@ -419,11 +399,7 @@ constexpr step corruptionsteps[] = {
     {print, "Your job here is finished\n"},
     {wait},
 };
-constexpr reward corruptionreward = {
-    "Spoils: 500 Gold\n"
-    "Reward: 1000 Gold\n"
-    "Experience: 1500\n",
-    1500, 1500, 0};
+constexpr questreward corruptionreward = {500, 1000, 1500, 0};
 
 // Quest 7: A Demonic Trace.
 constexpr step demontracesteps[] = {
@@ -483,46 +459,42 @@ constexpr step demontracesteps[] = {
     {gold, 850},
     {wait},
 };
-constexpr reward demontracereward = {
-    "Spoils: 700 Gold\n"
-    "Reward: 1200 Gold\n"
-    "Experience: 2500\n",
-    1900, 2500, 0};
+constexpr questreward demontracereward = {700, 1200, 2500, 0};
 
 }  // namespace
 
 void goblinden(vars& v) {
-    play(v, goblindensteps);
+    playsteps(v, goblindensteps);
     closing(v, goblindenreward);
 }
 
 void animaltrouble(vars& v) {
-    play(v, animaltroublesteps);
+    playsteps(v, animaltroublesteps);
     closing(v, animaltroublereward);
 }
 
 void ogreforest(vars& v) {
-    play(v, ogreforeststeps);
+    playsteps(v, ogreforeststeps);
     closing(v, ogreforestreward);
 }
 
 void centaurraiding(vars& v) {
-    play(v, centaurraidingsteps);
+    playsteps(v, centaurraidingsteps);
     closing(v, centaurraidingreward);
 }
 
 void harpies(vars& v) {
-    play(v, harpiessteps);
+    playsteps(v, harpiessteps);
     closing(v, harpiesreward);
 }
 
 void corruption(vars& v) {
-    play(v, corruptionsteps);
+    playsteps(v, corruptionsteps);
     closing(v, corruptionreward);
 }
 
 void demontrace(vars& v) {
-    play(v, demontracesteps);
+    playsteps(v, demontracesteps);
     closing(v, demontracereward);
 }
 

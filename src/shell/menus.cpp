@@ -5,6 +5,7 @@
 
 #include "character/savefile.h"
 #include "character/sheet.h"
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
 #include "encounters/encounters.h"

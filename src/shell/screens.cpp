@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include "character/title.h"
 #include "console/console.h"
 #include "console/frame.h"
 #include "shell/version.h"
@@ -52,11 +53,6 @@ void boxbottom(const std::string& indent) {
 }
 
 }  // namespace
-
-void title() {
-    clear();
-    out() << "                             Emberfell\n\n";
-}
 
 void titlescreen() {
     clear();

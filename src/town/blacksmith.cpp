@@ -3,10 +3,11 @@
 
 #include <iomanip>
 #include <ostream>
+#include <string>
 
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
 #include "town/stock.h"
 #include "town/town.h"
 
@@ -14,13 +15,26 @@ namespace emberfell {
 
 namespace {
 
+// "4)  Long Sword --------- 20 -------------- 325": the choice, the name, the
+// value and the price, with dashes to fixed widths.
+std::string listline(int choice, const item& it) {
+    std::string number = std::to_string(choice) + ")";
+    std::string name = std::string(it.name) + " ";
+    std::string value = std::to_string(it.value) + " ";
+    number.resize(4, ' ');
+    name.resize(20, '-');
+    value.resize(17, '-');
+    return number + name + " " + value + " " + std::to_string(it.price) + "\n";
+}
+
 void pricelist() {
     out() << "Listen kid, I've got a schedule to keep, so hurry up. Wadda ya want?\n";
     const itemkind* listed = nullptr;
-    for (const item& it : stock) {
+    for (int choice = 1; choice <= stocksize; ++choice) {
+        const item& it = stock[choice - 1];
         if (it.kind != listed) out() << it.kind->heading;
         listed = it.kind;
-        out() << it.line;
+        out() << listline(choice, it);
     }
     out() << "21) I don't want anything\n";
 }

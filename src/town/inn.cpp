@@ -1,20 +1,14 @@
-// The Lonely Tankard Inn, and the full heal it shares with level advancement
-// and the final quest.
+// The Lonely Tankard Inn.
 
 #include <iomanip>
 #include <ostream>
 
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
 #include "town/town.h"
 
 namespace emberfell {
-
-void heal(vars& v) {
-    v.hp = v.maxhp;
-    v.mp = v.maxmp;
-}
 
 void inn(vars& v) {
     const int price = v.level / 2;

@@ -6,9 +6,9 @@
 #include <ostream>
 
 #include "character/spellbook.h"
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "shell/screens.h"
 #include "town/potions.h"
 #include "town/town.h"
 
@@ -16,20 +16,26 @@ namespace emberfell {
 
 namespace {
 
-// The shop sells every spell but the last; the last cannot be bought.
-constexpr std::int32_t spellsforsale = spellcount - 1;
+// The next spell of the sequence, or none when the knight owns every spell
+// the shop sells.
+const spell* nextspell(const vars& v) {
+    if (v.spells < 0 || v.spells >= spellcount) return nullptr;
+    const spell& s = spellbook[v.spells];
+    return s.price > 0 ? &s : nullptr;
+}
 
 void learnspell(vars& v) {
     title();
-    if (v.spells < 0 || v.spells >= spellsforsale) {
+    const spell* s = nextspell(v);
+    if (!s) {
         out() << "I have no spells for you to buy at this time\n";
         waitkey();
         return;
     }
-    const std::int32_t price = (v.spells + 1) * 200;
+    const std::int32_t price = s->price;
     out() << "Gold: " << std::setw(5) << v.gold << "\n"
           << "Cost: " << std::setw(5) << price << "\n"
-          << "Would you like to buy the " << spellnames[v.spells] << " spell? ";
+          << "Would you like to buy the " << s->name << " spell? ";
     const char answer = readanswer();
     if (answer != 'y' && answer != 'Y') {
         out() << "\nAh, well...\n";
@@ -49,13 +55,13 @@ void drink(vars& v, const potion& p) {
     if (v.gold < potionprice) {
         out() << "\nnot enough money!!\n";
     } else if (field >= p.cap) {
-        out() << p.atcap;
+        out() << "\n" << p.cap << " is the max amount of " << p.amount << "!!\n";
     } else {
         v.gold = minus(v.gold, potionprice);
         field = plus(field, p.step);
-        out() << p.sold;
+        out() << "\n+" << p.step << " " << p.raises << "!!\n";
         if (field >= p.cap) {
-            out() << p.reached;
+            out() << "You have reached the max amount of " << p.amount << "!!\n";
             field = p.cap;
         }
     }
@@ -75,7 +81,11 @@ void shopmenu(const vars& v) {
           << "What can I do for you?\n\n"
           << "Gold: " << std::setw(5) << v.gold << "\n"
           << "1) Learn a spell\n";
-    for (const potion& p : potions) out() << p.menuline;
+    for (int choice = firstpotion; choice < firstpotion + potioncount; ++choice) {
+        const potion& p = potions[choice - firstpotion];
+        out() << choice << ") " << p.name << " potion - +" << p.step << " " << p.raises << " - "
+              << potionprice << " gold\n";
+    }
     out() << "8) I don't need anything\n? ";
 }
 

@@ -4,21 +4,16 @@
 
 namespace emberfell {
 
-// menu line, field, step, cap, then the messages: sold, already at the cap,
-// cap reached by this purchase
+// clang-format off
+// potion       what it raises   whose max  field         step   cap
 const potion potions[potioncount] = {
-    {"2) Health potion - +100 max HP - 500 gold\n", &vars::maxhp, 100, 10000, "\n+100 max HP!!\n",
-     "\n10000 is the max amount of HP!!\n", "You have reached the max amount of HP!!\n"},
-    {"3) Magic potion - +50 max MP - 500 gold\n", &vars::maxmp, 50, 5000, "\n+50 max MP!!\n",
-     "\n5000 is the max amount of MP!!\n", "You have reached the max amount of MP!!\n"},
-    {"4) Strength potion - +10 strength - 500 gold\n", &vars::str, 10, 500, "\n+10 strength!!\n",
-     "\n500 is the max amount of strength!!\n", "You have reached the max amount of strength!!\n"},
-    {"5) Vitality potion - +10 vitality - 500 gold\n", &vars::vit, 10, 500, "\n+10 vitality!!\n",
-     "\n500 is the max amount of vitality!!\n", "You have reached the max amount of vitality!!\n"},
-    {"6) Wisdom potion - +10 wisdom - 500 gold\n", &vars::wis, 10, 500, "\n+10 wisdom!!\n",
-     "\n500 is the max amount of wisdom!!\n", "You have reached the max amount of wisdom!!\n"},
-    {"7) Will potion - +10 will - 500 gold\n", &vars::wil, 10, 500, "\n+10 will!!\n",
-     "\n500 is the max amount of will!!\n", "You have reached the max amount of will!!\n"},
+    {"Health",   "max HP",       "HP",       &vars::maxhp, 100, 10000},
+    {"Magic",    "max MP",       "MP",       &vars::maxmp,  50,  5000},
+    {"Strength", "strength",     "strength", &vars::str,    10,   500},
+    {"Vitality", "vitality",     "vitality", &vars::vit,    10,   500},
+    {"Wisdom",   "wisdom",       "wisdom",   &vars::wis,    10,   500},
+    {"Will",     "will",         "will",     &vars::wil,    10,   500},
 };
+// clang-format on
 
 }  // namespace emberfell

@@ -10,14 +10,16 @@ namespace emberfell {
 
 inline constexpr std::int32_t potionprice = 500;
 
+// The menu line reads "2) Health potion - +100 max HP - 500 gold"; the sale
+// "+100 max HP!!"; at the cap "10000 is the max amount of HP!!" and "You
+// have reached the max amount of HP!!".
 struct potion {
-    const char* menuline;  // the shop's menu line, printed as it stands
+    const char* name;    // "Health"
+    const char* raises;  // "max HP"
+    const char* amount;  // "HP": what there is a max amount of
     std::int32_t vars::*field;
     std::int32_t step;
     std::int32_t cap;
-    const char* sold;     // the sale
-    const char* atcap;    // already at the cap: no sale
-    const char* reached;  // this purchase reached the cap
 };
 
 // The potions in menu order; the first is choice 2 (choice 1 is a spell).

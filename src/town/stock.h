@@ -17,7 +17,7 @@ struct itemkind {
 };
 
 struct item {
-    const char* line;  // the list line, printed as it stands
+    const char* name;
     const itemkind* kind;
     std::int32_t value;   // attack or defense value
     std::int32_t price;   // in gold

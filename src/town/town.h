@@ -5,8 +5,6 @@
 namespace emberfell {
 
 void inn(vars& v);
-// Full hit points and magic points; nothing else.
-void heal(vars& v);
 void blacksmith(vars& v);
 void magicshop(vars& v);
 

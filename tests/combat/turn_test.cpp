@@ -1,4 +1,4 @@
-// The turn, spell costs, flight, companions, death and level advancement.
+// The player's turn: the attack, the spells and their costs, flight.
 
 #include <gtest/gtest.h>
 
@@ -39,16 +39,47 @@ TEST(Attack, RollsChooseTheBlowAndOtherAnswersAskAgain) {
     EXPECT_EQ(v.kills, 1);
 }
 
-TEST(Magic, CostsByWisdomAndCureIsNotRoundedDown) {
-    vars wise;
-    wise.wis = 500;
-    wise.spells = 11;
+TEST(Magic, TheWholeListAtBaseCostAndEachSpellsDamage) {
+    vars v;
+    v.wis = 100;  // cost factor 1
+    v.wil = 0;    // power factor 1
+    v.spells = 12;
+    v.mp = v.maxmp = 5000;
+    Fight f{100000};
     Session t("2\n0\n1\n");
+    EXPECT_NE(f.turn(t, v).find(R"(Spells:
+12) Super Nova -------- 1500 MP
+11) Apocalypse -------- 1200 MP
+10) Life -------------- 1000 MP
+9) Lightning Storm ---- 900 MP
+8) Avalanche ---------- 800 MP
+7) Melt --------------- 700 MP
+6) Freeze ------------- 600 MP
+5) Tornado ------------ 500 MP
+4) Earthquake --------- 400 MP
+3) Fireball ----------- 300 MP
+2) Water Blast -------- 200 MP
+1) Cure --------------- 100 MP
+0) Don't cast anything
+? )"),
+              std::string::npos);
+    const char* const hits[] = {"Water Blast: -200", "Fireball: -400",         "Earthquake: -600",
+                                "Tornado: -800",     "Freeze: -1000",          "Melt: -1200",
+                                "Avalanche: -1400",  "Lightning Storm: -1600", "",
+                                "Apocalypse: -2500", "Super Nova: -5000"};
+    for (int n = 2; n <= 12; ++n) {
+        if (n == 10) continue;  // Life heals
+        v.mp = 5000;
+        Session c("2\n" + std::to_string(n) + "\n");
+        const std::string shown = f.turn(c, v);
+        EXPECT_NE(shown.find(std::string("You attack\n ") + hits[n - 2] + " enemy HP\n"),
+                  std::string::npos)
+            << shown;
+    }
+}
+
+TEST(Magic, CostsByWisdomAndCureIsNotRoundedDown) {
     Fight f{100};
-    const std::string list = screens(f.turn(t, wise))[0];
-    EXPECT_NE(
-        list.find("Spells:\n11) Apocalypse -------- 240 MP\n10) Life -------------- 200 MP\n"),
-        std::string::npos);
     // Wisdom 3: Cure costs 3333.33 MP, listed as 3333, but 3333 MP is short.
     vars v;
     v.wis = 3;
@@ -89,100 +120,6 @@ TEST(Run, PriceIsTwiceTheLevel) {
     EXPECT_EQ(g.turn(t, v), turnscreen(v) + ask + "You ran away!!\n[key]");
     EXPECT_EQ(v.gold, 0);
     EXPECT_EQ(g.outcome, 2);
-}
-
-TEST(Group, OneRollPerCompanionInActingOrder) {
-    vars v;
-    v.party[thatch] = 1;
-    v.party[duran] = 1;
-    v.party[garath] = 2;  // only exactly 1 counts
-    int enemyhp = 500;
-    Session s;
-    s.con.rolls({2, 3});
-    EXPECT_EQ(
-        s.run([&] { group(enemyhp, v); }),
-        "Duran attacks\n Slash: -100 enemy HP\nThatch attacks\n Backstab: -20 enemy HP\n[key]");
-    EXPECT_EQ(enemyhp, 380);
-}
-
-TEST(Death, TextByTheRollThenGameOverAndStatusZero) {
-    const std::string firstline[3] = {"You feel faint from lack of blood.\n",
-                                      "Your stomach is sliced open\n",
-                                      "That gash on your leg was worse than\n"};
-    for (int roll = 1; roll <= 3; ++roll) {
-        vars v;
-        v.hp = 0;
-        Session s;
-        s.con.rolls({roll});
-        const std::string shown = s.run([&] { winlose(10, v); });
-        EXPECT_EQ(shown.substr(titleline.size(), firstline[roll - 1].size()), firstline[roll - 1]);
-        EXPECT_TRUE(s.ended());
-        EXPECT_EQ(s.status(), 0);
-        if (roll == 2) {
-            EXPECT_EQ(shown, titleline + R"(Your stomach is sliced open
-and you are left alone to stare in
-disbelief as your insides fall out into
-your hands.
-[key])" + "\n\n\n\n\n\n\n\n\n\n              Game Over\n\n\n[key]");
-        }
-    }
-}
-
-const std::string prompt =
-    "(S)trength   (V)itality   W(i)sdom   (W)ill\nAdd one point to which of the above? ";
-
-const std::string gains =
-    titleline +
-    "Level up!!!\n\nHP + 12\nMP + 6\nVitality + 1\nStrength + 1\nWisdom + 1\nWill + 1\n";
-
-TEST(Lvlup, LevelOneToTwoWithTheStatPrompt) {
-    vars v;
-    v.exp = 4;
-    v.hp = 3;
-    Session s("s\nv 7 w\n");
-    EXPECT_EQ(s.run([&] { lvlup(v); }), gains + prompt + "Strength +1\n" + prompt +
-                                            "Vitality +1\n" + prompt + prompt + "Will +1\n[key]");
-    EXPECT_EQ(v.hp, 22);
-    EXPECT_EQ(v.str, 3);
-    EXPECT_EQ(v.exp, 0);
-    EXPECT_EQ(v.expneed, 9);
-    v.exp = 8;  // one short: nothing happens
-    EXPECT_EQ(s.run([&] { lvlup(v); }), "");
-    EXPECT_EQ(v.level, 2);
-}
-
-TEST(Lvlup, PointsOnlyWhileTheStatsLeaveRoom) {
-    for (int wil : {493, 494}) {  // stat sums 1993 and 1994 before the call
-        vars v;
-        v.exp = 4;
-        v.str = v.vit = v.wis = 500;
-        v.wil = wil;
-        Session s("w\nw\nw\n");
-        const std::string points =
-            wil == 493 ? prompt + "Will +1\n" + prompt + "Will +1\n" + prompt + "Will +1\n" : "";
-        EXPECT_EQ(s.run([&] { lvlup(v); }), gains + points + "[key]") << wil;
-        EXPECT_EQ(v.str, 500);
-    }
-}
-
-TEST(Lvlup, NinetyNineToTheTopLevel) {
-    vars v;
-    v.level = 99;
-    v.exp = v.expneed = 10000;
-    v.maxhp = 5000;
-    v.maxmp = 1000;
-    Session s("s\ns\ns\n");
-    const std::string shown = s.run([&] { lvlup(v); });
-    EXPECT_EQ(shown.substr(shown.rfind("Strength +1\n")), R"(Strength +1
-Reached max level!!
-HP and MP bonus: +100
-Strength and Vitality bonus: +2
-Wisdom and Will bonus: +2
-[key])");
-    EXPECT_EQ(v.level, 100);
-    EXPECT_EQ(v.maxhp, 5210);
-    EXPECT_EQ(v.str, 7);
-    EXPECT_EQ(s.run([&] { lvlup(v); }), "");
 }
 
 }  // namespace

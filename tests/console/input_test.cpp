@@ -22,8 +22,14 @@ TEST(Input, AnswersNumbersAndNamesFromWhateverIsTyped) {
         got += readanswer();
         got += readname() + "|";                          // the rest of the answer's line stays
         for (int i = 0; i < 2; ++i) got += readanswer();  // a NUL byte and a high one
-        for (int i = 0; i < 13; ++i) got += "|" + std::to_string(readnumber());
-        for (int i = 0; i < 4; ++i) got += "|" + readname();
+        for (int i = 0; i < 13; ++i) {
+            got += "|";
+            got += std::to_string(readnumber());
+        }
+        for (int i = 0; i < 4; ++i) {
+            got += "|";
+            got += readname();
+        }
         discardline();  // at most 80 characters
         got += readanswer();
     });

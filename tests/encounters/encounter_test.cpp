@@ -1,5 +1,5 @@
-// Whole fights: a plain monster, the monsters with rules of their own, the
-// monster menu and edited saves. Draws of the dice, in order: the player's
+// Whole fights: a plain monster, the monsters with rules of their own and
+// edited saves. Draws of the dice, in order: the player's
 // attack, the monster's blow, one per joined companion, one at death.
 
 #include <gtest/gtest.h>
@@ -92,9 +92,10 @@ TEST(SpecialEncounters, WizardGiantTrollBasiliskAndSmileyFace) {
     vars t = knight(50, 5000);  // 100 a blow, 2200 on a roll of 3
     t.level = 1050;
     const std::string regen = "The troll's skin regenerates: +250 enemy hp\n";
-    expectlines(play(troll, t, "1\n1\n1\n", {1, 2, 1, 1, 3}),
-                {" Confused Swing: -1500 HP\n                 -250 enemy HP\n", regen,
-                 "HP: 3502/5000", regen, "Enemy defeated!!", "Found 125 gold\n"});
+    expectlines(
+        play(troll, t, "1\n1\n1\n", {1, 2, 1, 1, 3}),
+        {" Confused Swing: -1500 HP\n                 -250 enemy HP\n", regen, "HP: 3502/5000",
+         regen, " Slash: -2200 enemy HP\n\nEnemy defeated!!", "Found 125 gold\n"});
     vars b = knight(0, 1000);
     expectlines(play(basilisk, b, "1\n1\n", {1, 2, 1, 3}),
                 {" Glare: -250 HP\n", "HP: 752/1000", " Glare: -250 HP\n"});
@@ -129,41 +130,6 @@ TEST(SpecialEncounters, KingOfDragonsRefusesFlightInBothFights) {
                  "\nThe dragon king lets out one last roar and dies\n[key]"});
     EXPECT_EQ(w.gold, 800);
     EXPECT_EQ(w.exp, 0);
-}
-
-TEST(MonsterMenu, ListedUnlistedAndNumbersThatNameNothing) {
-    const std::string menu = titleline + R"(1) Rabid Squirrel         16) Corrupted Knight
-2) Killer Rabbit          17) Evil Wizard
-3) Snake                  18) Golem
-4) Imp                    19) Giant
-5) Goblin                 20) Basilisk
-6) Bear                   21) Wind Elemental
-7) Night Stalker          22) Demon
-8) Water Elemental        23) Destruction Elemental
-9) Thief                  24) Sapphire Dragon
-10) Ogre                  25) Emerald Dragon
-11) Fire Elemental        26) Ruby Dragon
-12) Genie                 27) Diamond Dragon
-13) Centaur               28) Onyx Dragon
-14) Harpy                 29) Gold Dragon
-15) Earth Elemental       30) Moon Dragon
-00) I do not wish to fight at this time
-Enter monster number: )";
-    for (const char* typed : {"31\n", "junk\n", "99999999999\n"}) {
-        vars v;
-        Session s(typed);
-        EXPECT_EQ(s.run([&] { monster(v); }), menu) << typed;
-    }
-    const std::pair<const char*, std::string> chosen[] = {
-        {"5\n", "You found a goblin\n[key]"},
-        {"619\n", "You see something poke its head out of a hole in the trunk of a tree\n"}};
-    for (const auto& [typed, intro] : chosen) {
-        vars v;
-        Session s(typed);
-        EXPECT_EQ(
-            s.run([&] { monster(v); }).substr(0, menu.size() + titleline.size() + intro.size()),
-            menu + titleline + intro);
-    }
 }
 
 TEST(EditedSaves, HugeValuesSaturate) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "character/record.h"
 #include "console/scripted.h"
 
 namespace emberfell::testing {
@@ -36,6 +37,13 @@ class Session {
     bool programended = false;
     int endstatus = -1;
 };
+
+// One visit to a place of the game (a shop, the inn, a fight) with these typed lines.
+template <class Place>
+std::string visit(Place place, vars& v, const std::string& typed) {
+    Session s(typed);
+    return s.run([&] { place(v); });
+}
 
 // The screens of a transcript: the text after each clear.
 std::vector<std::string> screens(const std::string& transcript);

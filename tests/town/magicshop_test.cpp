@@ -1,0 +1,94 @@
+// The magic shop: its menu, the spell offers, the potions' caps and choices
+// that name nothing.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/input.h"
+#include "support/session.h"
+#include "town/town.h"
+
+namespace emberfell::testing {
+namespace {
+
+TEST(MagicShop, TheMenuAndChoicesThatNameNothing) {
+    for (const char* typed : {"8\n", "0\n", "abc def\n", "99999999999 x\n"}) {
+        vars v;
+        v.gold = 30000;
+        Session s(std::string(typed) + "q\n");
+        EXPECT_EQ(s.run([&] { magicshop(v); }),
+                  titleline + R"(Welcome, young knight, I see that you have the gift of magic.
+What can I do for you?
+
+Gold: 30000
+1) Learn a spell
+2) Health potion - +100 max HP - 500 gold
+3) Magic potion - +50 max MP - 500 gold
+4) Strength potion - +10 strength - 500 gold
+5) Vitality potion - +10 vitality - 500 gold
+6) Wisdom potion - +10 wisdom - 500 gold
+7) Will potion - +10 will - 500 gold
+8) I don't need anything
+? 
+Maybe next time...
+[key])") << typed;
+        EXPECT_EQ(readanswer(), 'q') << typed;  // the rest of the line is gone
+        EXPECT_EQ(v.gold, 30000);
+    }
+}
+
+TEST(MagicShop, SpellOffersUpToApocalypseThenNone) {
+    vars v;
+    v.spells = 10;
+    v.gold = 2200;
+    const std::string shown = visit(magicshop, v, "1\ny\n");
+    EXPECT_EQ(shown.substr(shown.rfind("Gold:")),
+              "Gold:  2200\nCost:  2200\nWould you like to buy "
+              "the Apocalypse spell? \nYou bought the spell!!\n[key]");
+    EXPECT_EQ(v.spells, 11);
+    v.gold = 30000;
+    const std::string none = visit(magicshop, v, "1\n");
+    EXPECT_EQ(none.substr(none.rfind("[clear]")),
+              titleline + "I have no spells for you to buy at this time\n[key]");
+    EXPECT_EQ(v.gold, 30000);
+}
+
+TEST(MagicShop, EachPotionAtItsCap) {
+    const struct {
+        const char* choice;
+        std::int32_t vars::*field;
+        std::int32_t cap;
+        const char* name;
+    } potions[] = {{"2\n", &vars::maxhp, 10000, "HP"},   {"3\n", &vars::maxmp, 5000, "MP"},
+                   {"4\n", &vars::str, 500, "strength"}, {"5\n", &vars::vit, 500, "vitality"},
+                   {"6\n", &vars::wis, 500, "wisdom"},   {"7\n", &vars::wil, 500, "will"}};
+    for (const auto& p : potions) {
+        vars v;
+        v.gold = 500;
+        v.*p.field = p.cap;
+        const std::string shown = visit(magicshop, v, p.choice);
+        EXPECT_EQ(shown.substr(shown.rfind("? ")),
+                  "? \n" + std::to_string(p.cap) + " is the max amount of " + p.name + "!!\n[key]");
+        EXPECT_EQ(v.gold, 500);
+    }
+}
+
+TEST(MagicShop, MoneyBeforeTheCapAndTheCutOff) {
+    vars v;
+    v.str = 500;  // at the cap, but the money is asked for first
+    v.gold = 499;
+    const std::string poor = visit(magicshop, v, "4\n");
+    EXPECT_EQ(poor.substr(poor.rfind("? ")), "? \nnot enough money!!\n[key]");
+    EXPECT_EQ(v.gold, 499);
+    v.maxhp = 9950;
+    v.gold = 500;
+    const std::string cut = visit(magicshop, v, "2\n");
+    EXPECT_EQ(cut.substr(cut.rfind("? ")),
+              "? \n+100 max HP!!\nYou have reached the max amount of HP!!\n[key]");
+    EXPECT_EQ(v.maxhp, 10000);
+    EXPECT_EQ(v.gold, 0);
+}
+
+}  // namespace
+}  // namespace emberfell::testing
