@@ -7,9 +7,9 @@
 #include <ostream>
 #include <sstream>
 
+#include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "character/title.h"
 
 namespace emberfell {
 

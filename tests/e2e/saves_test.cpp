@@ -109,7 +109,7 @@ std::string unfinishedsave(PtyGame& game, const std::string& saves) {
     game.send("  ");  // the title's key and the key after "loaded", typed ahead
     for (int tries = 0; tries < 1000; ++tries) {
         for (const auto& entry : fs::directory_iterator(saves)) {
-            const std::string name = entry.path().filename().string();
+            std::string name = entry.path().filename().string();
             if (name.rfind(unfinished, 0) == 0) return name;
         }
         usleep(10000);
