@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "e2e/ptygame.h"
@@ -28,23 +27,8 @@ const std::string openerror = "An error occured while opening the file";
 // How an unfinished save's name begins; its writer's process id follows.
 const std::string unfinished = ".emberfell-unfinished-";
 
-// The record of a new knight, with this gold and name.
-std::string record(int gold, const std::string& name) {
-    return "10\n1\n1\n1\n1\n" + std::to_string(gold) +
-           "\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\n" + name + "\n";
-}
-
-std::string contents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 unsigned modeof(const std::string& path) {
-    struct stat st {};
-    lstat(path.c_str(), &st);
-    return st.st_mode & 07777;
+    return static_cast<unsigned>(fs::symlink_status(path).permissions());
 }
 
 // Load the save `file` (or make the new knight `file`) and save it; the
@@ -59,8 +43,7 @@ std::unique_ptr<PtyGame> startsaving(const Scratch& s, const std::string& file, 
 
 // Play the save to the end; what the game said of it.
 std::string saveandexit(PtyGame& game) {
-    const int status = game.presskeysuntilend();
-    EXPECT_TRUE(WIFEXITED(status)) << game.output();
+    EXPECT_TRUE(WIFEXITED(game.wait(60, true))) << game.output();
     return game.output();
 }
 
@@ -71,18 +54,18 @@ std::string newknightsaved(const Scratch& s, const std::string& name) {
 TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
     Scratch s;
     const std::string saves = s.dir + "/saves/";
-    s.save("Ann", record(7, "Ann"));
-    s.save("Bob", record(7, "Bob"));
+    s.save("Ann", newknight("Ann", 7));
+    s.save("Bob", newknight("Bob", 7));
     chmod((saves + "Ann").c_str(), 0400);
     chmod((saves + "Bob").c_str(), 0600);
     fs::create_directory(saves + "Ayla");
     // Write-protected: refused, unchanged.
     EXPECT_NE(newknightsaved(s, "Ann").find(openerror), std::string::npos);
-    EXPECT_EQ(contents(saves + "Ann"), record(7, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 7));
     EXPECT_EQ(modeof(saves + "Ann"), 0400u);
     // A private save stays private.
     EXPECT_NE(newknightsaved(s, "Bob").find("saved"), std::string::npos);
-    EXPECT_EQ(contents(saves + "Bob"), record(0, "Bob"));
+    EXPECT_EQ(s.read("saves/Bob"), newknight("Bob"));
     EXPECT_EQ(modeof(saves + "Bob"), 0600u);
     // A directory in the way.
     EXPECT_NE(newknightsaved(s, "Ayla").find(openerror), std::string::npos);
@@ -98,9 +81,9 @@ TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
                                         std::to_string(count));
     }
     EXPECT_NE(saveandexit(*game).find("saved"), std::string::npos);
-    EXPECT_EQ(contents(outside), "mine\n");
+    EXPECT_EQ(s.read("outside"), "mine\n");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(saves + "Cy")));
-    EXPECT_EQ(contents(saves + "Cy"), record(0, "Cy"));
+    EXPECT_EQ(s.read("saves/Cy"), newknight("Cy"));
 }
 
 // The unfinished save of a loading game that goes on to save and waits
@@ -124,8 +107,8 @@ TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
     Scratch s;
     const std::string saves = s.dir + "/saves/";
     // Two saves of the knight Ann, the one with 100 gold, the other with 200.
-    s.save("A", record(100, "Ann"));
-    s.save("B", record(200, "Ann"));
+    s.save("A", newknight("Ann", 100));
+    s.save("B", newknight("Ann", 200));
     const std::vector<std::string> slowsync = {
         "strace", "-qq",         "-o", "/dev/null",
         "-e",     "trace=fsync", "-e", "inject=fsync:delay_enter=2000000:when=1"};
@@ -133,20 +116,20 @@ TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
     auto a = startsaving(s, "A", true, slowsync);
     ASSERT_NE(unfinishedsave(*a, saves), "");
     EXPECT_NE(saveandexit(*startsaving(s, "B", true)).find("saved"), std::string::npos);
-    EXPECT_EQ(contents(saves + "Ann"), record(200, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 200));
     // Then A finishes last, and wins whole.
     EXPECT_NE(saveandexit(*a).find("saved"), std::string::npos);
-    EXPECT_EQ(contents(saves + "Ann"), record(100, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 100));
     // A game killed while it saves leaves B's save as it was ...
     auto killed = startsaving(s, "B", true, slowsync);
     const std::string left = unfinishedsave(*killed, saves);
     ASSERT_NE(left, "");
     kill(std::stoi(left.substr(unfinished.size())), SIGKILL);  // the game's process id
     killed->wait();
-    EXPECT_EQ(contents(saves + "Ann"), record(100, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 100));
     // ... and its unfinished save is tidied up by the next save.
     EXPECT_NE(saveandexit(*startsaving(s, "B", true)).find("saved"), std::string::npos);
-    EXPECT_EQ(contents(saves + "Ann"), record(200, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 200));
     EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);  // A, B and Ann
     unsetenv("ASAN_OPTIONS");
 }
