@@ -1,6 +1,6 @@
-// The real binary on a pseudo-terminal, played to each of its three ends:
-// Exit from the main menu, the death screen and the score screen. Each time
-// the program ends with status 0 and leaves the terminal as it found it.
+// The real binary on a pseudo-terminal, played to its two ends beyond Exit
+// from the main menu: the death screen and the score screen. Each time the
+// program ends with status 0 and leaves the terminal as it found it.
 
 #include <gtest/gtest.h>
 
@@ -11,26 +11,6 @@
 
 namespace emberfell::testing {
 namespace {
-
-TEST(RealTerminal, NewKnightSavesAndExits) {
-    Scratch s;
-    PtyGame game(s.dir);
-    ASSERT_TRUE(game.expect("Version: 1.0.1") && game.untilkeywait());
-    // Any key leaves the title screen, read raw: no Enter, no echo.
-    EXPECT_EQ(game.mode().c_lflag & (ICANON | ECHO), 0u);
-    ASSERT_TRUE(game.play({{"x", "(C)redits\r\n? "}}));
-    EXPECT_TRUE(asfound(game.mode()));  // a typed prompt has the terminal's own mode
-    ASSERT_TRUE(game.play({{"n\r", "Enter character name: "},
-                           {"Ayla\r", "Welcome, Ayla, your adventure is just beginning..."},
-                           {" ", "(E)xit\r\n? "},
-                           {"a\r", "Are you sure you want to save? "},
-                           {"y\r", "saved"},
-                           {" ", "(E)xit\r\n? "},
-                           {"e\r", "Goodbye!!"}}));
-    game.send(" ");
-    expectcleanend(game, game.wait());
-    EXPECT_EQ(s.read("saves/Ayla"), newknight("Ayla"));
-}
 
 // The knight of `save` loaded, then attacks in every turn of every fight
 // after the typed `answers`; every key wait gets a key on the terminal.

@@ -22,6 +22,8 @@ TEST(TerminalMode, RestoredAfterASignalDuringAKeyWait) {
         Scratch s;
         PtyGame game(s.dir);
         ASSERT_TRUE(game.expect("Version: 1.0.1") && game.untilkeywait());
+        // A key is read raw: no Enter, no echo.
+        EXPECT_EQ(game.mode().c_lflag & (ICANON | ECHO), 0u);
         if (sig == SIGINT) {
             game.send("\x03");
         } else {
@@ -48,6 +50,7 @@ TEST(TerminalMode, NonBlockingKeysOfSeveralBytesEndOfInputNoEscapes) {
         EXPECT_EQ(game.wait(1), -1) << game.output();  // still at the title
         ASSERT_TRUE(game.play({{"\x1b[A", "(C)redits\r\n? "}}));
         EXPECT_EQ(game.wait(1), -1) << game.output();  // still at the start menu
+        EXPECT_TRUE(asfound(game.mode()));             // a typed prompt has the terminal's own mode
         ASSERT_TRUE(game.play({{"i\r", "exit game"}, {"\xc3\xa9", "(C)redits\r\n? "}}));
         game.send("\x04");
         expectcleanend(game, game.wait());
