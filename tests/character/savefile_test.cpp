@@ -19,15 +19,18 @@ namespace fs = std::filesystem;
 const std::string aylafile =
     "10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\nAyla\n";
 
+std::string crlf(const std::string& text) {
+    std::string ends;
+    for (char c : text) ends += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return ends;
+}
+
 // A text as a save file holds it: with the platform's line ends.
 std::string saved(const std::string& text) {
 #ifdef _WIN32
-    std::string crlf;
-    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return crlf;
-#else
-    return text;
+    return crlf(text);
 #endif
+    return text;
 }
 const std::string asked = titleline + "Are you sure you want to save? \n\n";
 const std::string saving = asked + "                                saving...\n\n";
@@ -90,9 +93,7 @@ TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
     for (const vars& v : {vars{.name = "."}, vars{.name = ".."}, vars{.name = "a/b"}})
         EXPECT_EQ(save(v), saving + openerror) << v.name;
     // Hand-edited files load without harm.
-    std::string crlf = "42";
-    for (char c : aylafile.substr(2)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    writefile("saves/Ayla", crlf);
+    writefile("saves/Ayla", "42" + crlf(aylafile.substr(2)));
     EXPECT_EQ(savetext(load("Ayla")), "42" + aylafile.substr(2));
     // Words that are no numbers leave their field, numbers beyond 32 bits are
     // cut to the range, and a short file keeps the rest and the typed name.

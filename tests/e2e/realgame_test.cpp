@@ -1,5 +1,4 @@
-// The real binary on a pseudo-terminal, played to its two ends beyond Exit
-// from the main menu: the death screen and the score screen. Each time the
+// The real binary on a pseudo-terminal, played to the score screen: the
 // program ends with status 0 and leaves the terminal as it found it.
 
 #include <gtest/gtest.h>
@@ -12,37 +11,22 @@
 namespace emberfell::testing {
 namespace {
 
-// The knight of `save` loaded, then attacks in every turn of every fight
-// after the typed `answers`; every key wait gets a key on the terminal.
-std::string playtotheend(const std::string& save, const std::string& answers) {
+// Level 100, every stat at its cap, all twelve spells and nine companions,
+// 250 monsters killed, an attack that ends every fight in one blow, and the
+// last quest on the board; the fork's answer is the first "1": left. The
+// typed lines come from a file; every key wait gets a key on the terminal.
+TEST(RealTerminal, TheFinalQuestEndsTheGameWithTheScore) {
     Scratch s;
-    s.save("Hero", save);
+    s.save("Hero",
+           "10000\n500\n500\n1000000\n85\n1000\n100\n0\n0\n5000\n250\n10000\n5000\n12\n"
+           "11\n11\n8\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n500\nHero\n");
     std::ofstream typed(s.dir + "/answers");
-    typed << "l\nHero\n" << answers;
+    typed << "l\nHero\nq\ny\n";
     for (int i = 0; i < 200; ++i) typed << "1\n";
     typed.close();
     PtyGame game(s.dir, {EMBERFELL_BINARY}, s.dir + "/answers");
     expectcleanend(game, game.wait(90, true));
-    return game.output();
-}
-
-TEST(RealTerminal, DeathEndsTheGame) {
-    // One hit point, no attack, no defense, against the monster menu's first.
-    EXPECT_NE(playtotheend("1\n0\n0\n0\n0\n0\n1\n0\n4\n0\n0\n1\n0\n0\n0\n0\n1\n"
-                           "0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\nHero\n",
-                           "m\n1\n")
-                  .find("\r\n              Game Over\r\n"),
-              std::string::npos);
-}
-
-// Level 100, every stat at its cap, all twelve spells and nine companions,
-// 250 monsters killed, an attack that ends every fight in one blow, and the
-// last quest on the board; the fork's answer is the first "1": left.
-TEST(RealTerminal, TheFinalQuestEndsTheGameWithTheScore) {
-    const std::string out = playtotheend(
-        "10000\n500\n500\n1000000\n85\n1000\n100\n0\n0\n5000\n250\n10000\n5000\n12\n"
-        "11\n11\n8\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n500\nHero\n",
-        "q\ny\n");
+    const std::string& out = game.output();
     EXPECT_NE(out.find("You come upon several diamond dragons"), std::string::npos);
     EXPECT_NE(out.find("It's gold plaque reads:\r\n\r\nHero\r\nThis hero killed the\r\n"),
               std::string::npos);
