@@ -46,10 +46,6 @@ std::string saveandexit(PtyGame& game) {
     return game.output();
 }
 
-std::string newknightsaved(const Scratch& s, const std::string& name) {
-    return saveandexit(*startsaving(s, name, false));
-}
-
 TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
     Scratch s;
     const std::string saves = s.dir + "/saves/";
@@ -59,10 +55,10 @@ TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
     fs::permissions(saves + "Cy", fs::perms::owner_read | fs::perms::owner_write);
     fs::create_directory(saves + "Ayla");
     // Write-protected, or a directory in the way: refused, unchanged.
-    EXPECT_NE(newknightsaved(s, "Ann").find(openerror), std::string::npos);
+    EXPECT_NE(saveandexit(*startsaving(s, "Ann", false)).find(openerror), std::string::npos);
     EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 7));
     EXPECT_EQ(modeof(saves + "Ann"), 0400u);
-    EXPECT_NE(newknightsaved(s, "Ayla").find(openerror), std::string::npos);
+    EXPECT_NE(saveandexit(*startsaving(s, "Ayla", false)).find(openerror), std::string::npos);
     EXPECT_TRUE(fs::is_empty(saves + "Ayla"));
     // Links wherever the game might put its unfinished save: it never
     // writes through one; and a private save stays private.

@@ -62,7 +62,6 @@ class TempDir {
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return dir; }
 
   private:
     std::filesystem::path dir, previous;
