@@ -100,6 +100,14 @@ TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
     writefile("saves/Ayla", "500\nabc\n99999999999999999999\n-99999999999999999999\n+12\n");
     const vars edited{.maxhp = 500, .vit = INT_MAX, .atk = INT_MIN, .def = 12, .name = "Ayla"};
     EXPECT_EQ(savetext(load("Ayla")), savetext(edited));
+    // Fourteen letters of two bytes each: the name keeps twelve of them whole.
+    std::string name;
+    for (int i = 0; i < 14; ++i) name += "\xC3\x86";
+    writefile("saves/Ayla", aylafile.substr(0, aylafile.size() - 5) + name + "\n");
+    EXPECT_EQ(load("Ayla").name, name.substr(0, 24));
+    EXPECT_EQ(cutname(name + "x"), name.substr(0, 24));
+    EXPECT_EQ(cutname("Ayla \xE2\x9C\x93"), "Ayla \xE2\x9C\x93");  // whole: kept
+    EXPECT_EQ(cutname(std::string(23, 'a') + "\xE2\x9C\x93"), std::string(23, 'a'));
 }
 
 TEST(SaveFailure, PreviousSaveStaysWholeAndLoadable) {
@@ -122,19 +130,6 @@ TEST(SaveFailure, PreviousSaveStaysWholeAndLoadable) {
     EXPECT_EQ(load("Ayla").gold, 999);
     EXPECT_EQ(std::distance(fs::directory_iterator("saves"), {}), 2);
     fs::permissions("saves/Ayla", fs::perms::owner_all);
-}
-
-// Fourteen letters of two bytes each: the name keeps twelve of them whole.
-TEST(SaveFile, ALongNameKeepsWholeLetters) {
-    TempDir dir;
-    std::string name;
-    for (int i = 0; i < 14; ++i) name += "\xC3\x86";
-    fs::create_directory("saves");
-    writefile("saves/Ayla", aylafile.substr(0, aylafile.size() - 5) + name + "\n");
-    EXPECT_EQ(load("Ayla").name, name.substr(0, 24));
-    EXPECT_EQ(cutname(name + "x"), name.substr(0, 24));
-    EXPECT_EQ(cutname("Ayla \xE2\x9C\x93"), "Ayla \xE2\x9C\x93");  // whole: kept
-    EXPECT_EQ(cutname(std::string(23, 'a') + "\xE2\x9C\x93"), std::string(23, 'a'));
 }
 
 }  // namespace
