@@ -153,7 +153,11 @@ TEST(WholeGame, AStrongKnightTakesTheEightQuestsToTheScore) {
     char answer = 0;
     const std::string out = s.run([&] { mainmenu(v, answer); });
     EXPECT_TRUE(s.ended() && s.status() == 0);
-    EXPECT_EQ(count(out, "Quest Completed!!\n"), 7);
+    std::string rewards;  // each quest's experience, from its closing screen
+    for (auto at = out.find("\nExperience: "); at != std::string::npos;
+         at = out.find("\nExperience: ", at + 1))
+        rewards += out.substr(at + 13, out.find('\n', at + 1) - at - 13) + " ";
+    EXPECT_EQ(rewards, "100 200 450 750 1000 1500 2500 ");
     EXPECT_EQ(met(out),
               "a goblin*9, a night stalker, a rabid squirrel*8, a snake, a killer rabbit, "
               "a rabid squirrel*2, a killer rabbit, a rabid squirrel, a snake, a bear*2, "
