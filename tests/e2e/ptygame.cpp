@@ -134,7 +134,10 @@ int PtyGame::wait(int seconds, bool presskeys) {
         close(slave);
         close(master);
     }
-    if (std::memcmp(&now, &fresh, sizeof now) == 0) return ::testing::AssertionSuccess();
+    if (now.c_iflag == fresh.c_iflag && now.c_oflag == fresh.c_oflag &&
+        now.c_cflag == fresh.c_cflag && now.c_lflag == fresh.c_lflag &&
+        std::memcmp(now.c_cc, fresh.c_cc, sizeof now.c_cc) == 0)
+        return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << std::hex << "left with lflag " << now.c_lflag << ", found with " << fresh.c_lflag;
 }
