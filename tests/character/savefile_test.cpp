@@ -19,15 +19,18 @@ namespace fs = std::filesystem;
 const std::string aylafile =
     "10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\nAyla\n";
 
+std::string crlf(const std::string& text) {
+    std::string ends;
+    for (char c : text) ends += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return ends;
+}
+
 // A text as a save file holds it: with the platform's line ends.
 std::string saved(const std::string& text) {
 #ifdef _WIN32
-    std::string crlf;
-    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return crlf;
-#else
-    return text;
+    return crlf(text);
 #endif
+    return text;
 }
 const std::string asked = titleline + "Are you sure you want to save? \n\n";
 const std::string saving = asked + "                                saving...\n\n";
@@ -90,15 +93,21 @@ TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
     for (const vars& v : {vars{.name = "."}, vars{.name = ".."}, vars{.name = "a/b"}})
         EXPECT_EQ(save(v), saving + openerror) << v.name;
     // Hand-edited files load without harm.
-    std::string crlf = "42";
-    for (char c : aylafile.substr(2)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    writefile("saves/Ayla", crlf);
+    writefile("saves/Ayla", "42" + crlf(aylafile.substr(2)));
     EXPECT_EQ(savetext(load("Ayla")), "42" + aylafile.substr(2));
     // Words that are no numbers leave their field, numbers beyond 32 bits are
     // cut to the range, and a short file keeps the rest and the typed name.
     writefile("saves/Ayla", "500\nabc\n99999999999999999999\n-99999999999999999999\n+12\n");
     const vars edited{.maxhp = 500, .vit = INT_MAX, .atk = INT_MIN, .def = 12, .name = "Ayla"};
     EXPECT_EQ(savetext(load("Ayla")), savetext(edited));
+    // Fourteen letters of two bytes each: the name keeps twelve of them whole.
+    std::string name;
+    for (int i = 0; i < 14; ++i) name += "\xC3\x86";
+    writefile("saves/Ayla", aylafile.substr(0, aylafile.size() - 5) + name + "\n");
+    EXPECT_EQ(load("Ayla").name, name.substr(0, 24));
+    EXPECT_EQ(cutname(name + "x"), name.substr(0, 24));
+    EXPECT_EQ(cutname("Ayla \xE2\x9C\x93"), "Ayla \xE2\x9C\x93");  // whole: kept
+    EXPECT_EQ(cutname(std::string(23, 'a') + "\xE2\x9C\x93"), std::string(23, 'a'));
 }
 
 TEST(SaveFailure, PreviousSaveStaysWholeAndLoadable) {
@@ -121,19 +130,6 @@ TEST(SaveFailure, PreviousSaveStaysWholeAndLoadable) {
     EXPECT_EQ(load("Ayla").gold, 999);
     EXPECT_EQ(std::distance(fs::directory_iterator("saves"), {}), 2);
     fs::permissions("saves/Ayla", fs::perms::owner_all);
-}
-
-// Fourteen letters of two bytes each: the name keeps twelve of them whole.
-TEST(SaveFile, ALongNameKeepsWholeLetters) {
-    TempDir dir;
-    std::string name;
-    for (int i = 0; i < 14; ++i) name += "\xC3\x86";
-    fs::create_directory("saves");
-    writefile("saves/Ayla", aylafile.substr(0, aylafile.size() - 5) + name + "\n");
-    EXPECT_EQ(load("Ayla").name, name.substr(0, 24));
-    EXPECT_EQ(cutname(name + "x"), name.substr(0, 24));
-    EXPECT_EQ(cutname("Ayla \xE2\x9C\x93"), "Ayla \xE2\x9C\x93");  // whole: kept
-    EXPECT_EQ(cutname(std::string(23, 'a') + "\xE2\x9C\x93"), std::string(23, 'a'));
 }
 
 }  // namespace

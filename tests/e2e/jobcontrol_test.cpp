@@ -14,54 +14,39 @@
 namespace emberfell::testing {
 namespace {
 
-// Answer each prompt and see what follows it.
-void play(PtyGame& shell, std::initializer_list<std::pair<const char*, const char*>> steps) {
-    for (auto [typed, shown] : steps) {
-        shell.send(typed);
-        ASSERT_TRUE(shell.expect(shown)) << "after " << typed << "\n" << shell.output();
-    }
-}
-
-// Time for the game to reach its key wait and for the shell to act.
-void settle() {
-    usleep(300000);
-}
-
 TEST(JobControl, TypedLinesWorkAfterStopBackgroundAndForeground) {
     Scratch s;
     PtyGame shell(s.dir, {"env", "PS1=$ ", "bash", "--norc", "--noprofile", "-i"});
     ASSERT_TRUE(shell.expect("$ "));
-    const std::string game = EMBERFELL_BINARY;
+    const std::string game = std::string(EMBERFELL_BINARY) + "\r";
+    const std::string background = std::string(EMBERFELL_BINARY) + " &\r";
+    // Each time, a pause for the game to reach its key wait and the shell to act.
+    const auto settled = [&](std::string_view typed, std::string_view shown) {
+        usleep(300000);
+        return shell.play({{typed, shown}});
+    };
     // Ctrl-Z at the welcome's key wait, then bg, then fg.
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{(game + "\r").c_str(), "Version: 1.0.1"},
-                                         {"x", "(C)redits\r\n? "},
-                                         {"n\r", "Enter character name: "},
-                                         {"Ann\r", "Welcome, Ann"}}));
-    settle();
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{"\x1a", "Stopped"}, {"bg\r", "emberfell &"}}));
-    settle();
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{"fg\r", "emberfell\r\n"}}));
-    settle();
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{" ", "(E)xit\r\n? "},
-                                         {"a\r", "Are you sure you want to save? "},
-                                         {"y\r", "saved"},
-                                         {" ", "(E)xit\r\n? "},
-                                         {"e\r", "Goodbye!!"},
-                                         {" ", "$ "}}));
+    ASSERT_TRUE(shell.play({{game, "Version: 1.0.1"},
+                            {"x", "(C)redits\r\n? "},
+                            {"n\r", "Enter character name: "},
+                            {"Ann\r", "Welcome, Ann"}}));
+    ASSERT_TRUE(settled("\x1a", "Stopped") && shell.play({{"bg\r", "emberfell &"}}));
+    ASSERT_TRUE(settled("fg\r", "emberfell\r\n") && settled(" ", "(E)xit\r\n? "));
+    ASSERT_TRUE(shell.play({{"a\r", "Are you sure you want to save? "},
+                            {"y\r", "saved"},
+                            {" ", "(E)xit\r\n? "},
+                            {"e\r", "Goodbye!!"},
+                            {" ", "$ "}}));
     // Started in the background, brought to the foreground at its first wait.
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{(game + " &\r").c_str(), "Version: 1.0.1"}}));
-    settle();
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{"fg\r", "emberfell\r\n"}}));
-    settle();
-    ASSERT_NO_FATAL_FAILURE(play(shell, {{"x", "(C)redits\r\n? "},
-                                         {"n\r", "Enter character name: "},
-                                         {"Bob\r", "Welcome, Bob"},
-                                         {" ", "(E)xit\r\n? "},
-                                         {"e\r", "Goodbye!!"},
-                                         {" ", "$ "},
-                                         {"exit\r", "exit"}}));
-    const int status = shell.wait();
-    EXPECT_TRUE(WIFEXITED(status)) << shell.output();
+    ASSERT_TRUE(shell.play({{background, "Version: 1.0.1"}}));
+    ASSERT_TRUE(settled("fg\r", "emberfell\r\n") && settled("x", "(C)redits\r\n? "));
+    ASSERT_TRUE(shell.play({{"n\r", "Enter character name: "},
+                            {"Bob\r", "Welcome, Bob"},
+                            {" ", "(E)xit\r\n? "},
+                            {"e\r", "Goodbye!!"},
+                            {" ", "$ "},
+                            {"exit\r", "exit"}}));
+    EXPECT_TRUE(WIFEXITED(shell.wait())) << shell.output();
 }
 
 }  // namespace

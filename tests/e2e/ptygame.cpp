@@ -16,23 +16,7 @@
 
 namespace emberfell::testing {
 
-namespace {
-
 using clock = std::chrono::steady_clock;
-
-clock::time_point after(int milliseconds) {
-    return clock::now() + std::chrono::milliseconds(milliseconds);
-}
-
-std::string describe(const struct termios& t) {
-    std::ostringstream s;
-    s << std::hex << "iflag " << t.c_iflag << " oflag " << t.c_oflag << " cflag " << t.c_cflag
-      << " lflag " << t.c_lflag << std::dec << " VMIN " << int{t.c_cc[VMIN]} << " VTIME "
-      << int{t.c_cc[VTIME]};
-    return s.str();
-}
-
-}  // namespace
 
 PtyGame::PtyGame(const std::string& workdir, const std::vector<std::string>& argv,
                  const std::string& answers, bool nonblocking) {
@@ -73,16 +57,14 @@ void PtyGame::pump(int milliseconds) {
 }
 
 bool PtyGame::expect(std::string_view text, int seconds) {
-    const auto deadline = after(seconds * 1000);
-    while (true) {
-        const std::size_t at = seen.find(text, searched);
-        if (at != std::string::npos) {
-            searched = at + text.size();
-            return true;
-        }
+    const auto deadline = clock::now() + std::chrono::seconds(seconds);
+    std::size_t at = 0;
+    while ((at = seen.find(text, searched)) == std::string::npos) {
         if (clock::now() > deadline) return false;
         pump(50);
     }
+    searched = at + text.size();
+    return true;
 }
 
 void PtyGame::send(std::string_view keys) {
@@ -91,6 +73,16 @@ void PtyGame::send(std::string_view keys) {
         if (put <= 0) return;
         keys.remove_prefix(static_cast<std::size_t>(put));
     }
+}
+
+::testing::AssertionResult PtyGame::play(
+    std::initializer_list<std::pair<std::string_view, std::string_view>> steps) {
+    for (auto [typed, shown] : steps) {
+        send(typed);
+        if (!expect(shown))
+            return ::testing::AssertionFailure() << "no " << shown << " in\n" << seen;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 struct termios PtyGame::mode() const {
@@ -105,24 +97,15 @@ bool PtyGame::reap() {
 }
 
 bool PtyGame::untilkeywait(int seconds) {
-    const auto deadline = after(seconds * 1000);
-    while (!waitingforkey()) {
+    const auto deadline = clock::now() + std::chrono::seconds(seconds);
+    for (; !waitingforkey(); pump(10)) {
         if (clock::now() > deadline || reap()) return false;
-        pump(10);
     }
     return true;
 }
 
-int PtyGame::presskeysuntilend(int seconds) {
-    return finish(seconds, true);
-}
-
-int PtyGame::wait(int seconds) {
-    return finish(seconds, false);
-}
-
-int PtyGame::finish(int seconds, bool presskeys) {
-    const auto deadline = after(seconds * 1000);
+int PtyGame::wait(int seconds, bool presskeys) {
+    const auto deadline = clock::now() + std::chrono::seconds(seconds);
     std::size_t printed = seen.size();
     auto lastkey = clock::now();
     while (!reap()) {
@@ -151,26 +134,23 @@ int PtyGame::finish(int seconds, bool presskeys) {
         close(slave);
         close(master);
     }
-    const bool same = now.c_iflag == fresh.c_iflag && now.c_oflag == fresh.c_oflag &&
-                      now.c_cflag == fresh.c_cflag && now.c_lflag == fresh.c_lflag &&
-                      std::memcmp(now.c_cc, fresh.c_cc, sizeof now.c_cc) == 0;
-    if (same) return ::testing::AssertionSuccess();
+    if (now.c_iflag == fresh.c_iflag && now.c_oflag == fresh.c_oflag &&
+        now.c_cflag == fresh.c_cflag && now.c_lflag == fresh.c_lflag &&
+        std::memcmp(now.c_cc, fresh.c_cc, sizeof now.c_cc) == 0)
+        return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
-           << "left as " << describe(now) << "\nfound as " << describe(fresh);
+           << std::hex << "left with lflag " << now.c_lflag << ", found with " << fresh.c_lflag;
 }
 
-long cputicks(pid_t pid) {
-    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
-    std::string stat((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    // The command name stands in parentheses and may hold blanks: count the
-    // fields after its closing parenthesis (state is field 3, utime 14).
-    std::istringstream rest(stat.substr(stat.rfind(')') + 1));
-    std::string field;
-    long ticks = 0;
-    for (int n = 3; n <= 15 && rest >> field; ++n) {
-        if (n >= 14) ticks += std::stol(field);
-    }
-    return ticks;
+void expectcleanend(const PtyGame& game, int status) {
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status << "\n" << game.output();
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(asfound(game.mode()));
+}
+
+std::string newknight(const std::string& name, int gold) {
+    return "10\n1\n1\n1\n1\n" + std::to_string(gold) +
+           "\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\n" + name + "\n";
 }
 
 Scratch::Scratch() {
@@ -181,6 +161,13 @@ Scratch::Scratch() {
 void Scratch::save(const std::string& name, const std::string& text) const {
     std::filesystem::create_directory(dir + "/saves");
     std::ofstream(dir + "/saves/" + name, std::ios::binary) << text;
+}
+
+std::string Scratch::read(const std::string& path) const {
+    std::ifstream file(dir + "/" + path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 }
 
 Scratch::~Scratch() {

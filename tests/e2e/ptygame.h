@@ -8,8 +8,10 @@
 #include <sys/types.h>
 #include <termios.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace emberfell::testing {
@@ -30,23 +32,23 @@ class PtyGame {
     // Read the output until `text` shows after what earlier expects found.
     bool expect(std::string_view text, int seconds = 10);
     void send(std::string_view keys);
-    // The terminal's mode now; a key wait is the only time canonical mode
-    // is off.
+    // Type each step's keys, then expect its text.
+    ::testing::AssertionResult play(
+        std::initializer_list<std::pair<std::string_view, std::string_view>> steps);
+    // The terminal's mode now; a key wait is the only time canonical mode is off.
     struct termios mode() const;
     bool waitingforkey() const { return (mode().c_lflag & ICANON) == 0; }
     // Wait until the game waits for a key; false if it does not in time.
     bool untilkeywait(int seconds = 10);
-    // Press a key at every key wait until the program ends.
-    int presskeysuntilend(int seconds = 60);
-    // The program's wait status, or -1 if it still runs after the time.
-    int wait(int seconds = 10);
+    // The program's wait status, or -1 if it still runs after the time;
+    // with `presskeys`, a key is pressed at every key wait meanwhile.
+    int wait(int seconds = 10, bool presskeys = false);
 
     pid_t pid() const { return child; }
     const std::string& output() const { return seen; }
 
   private:
     void pump(int milliseconds);
-    int finish(int seconds, bool presskeys);
     bool reap();
 
     pid_t child = -1;
@@ -60,8 +62,11 @@ class PtyGame {
 // The mode is the one a new pseudo-terminal starts with, as the game found it.
 ::testing::AssertionResult asfound(const struct termios& mode);
 
-// A process's CPU time so far (user and system), in clock ticks.
-long cputicks(pid_t pid);
+// The program ended by itself with status 0, the terminal as it found it.
+void expectcleanend(const PtyGame& game, int status);
+
+// The save of a new knight with this name and gold.
+std::string newknight(const std::string& name, int gold = 0);
 
 // A scratch working directory for one test.
 struct Scratch {
@@ -69,6 +74,8 @@ struct Scratch {
     ~Scratch();
     // Put a save file in place, as the player's own saves directory holds it.
     void save(const std::string& name, const std::string& text) const;
+    // A file's whole contents, by its path below the directory.
+    std::string read(const std::string& path) const;
     std::string dir;
 };
 

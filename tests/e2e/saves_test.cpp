@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "e2e/ptygame.h"
@@ -28,23 +26,8 @@ const std::string openerror = "An error occured while opening the file";
 // How an unfinished save's name begins; its writer's process id follows.
 const std::string unfinished = ".emberfell-unfinished-";
 
-// The record of a new knight, with this gold and name.
-std::string record(int gold, const std::string& name) {
-    return "10\n1\n1\n1\n1\n" + std::to_string(gold) +
-           "\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\n" + name + "\n";
-}
-
-std::string contents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 unsigned modeof(const std::string& path) {
-    struct stat st {};
-    lstat(path.c_str(), &st);
-    return st.st_mode & 07777;
+    return static_cast<unsigned>(fs::symlink_status(path).permissions());
 }
 
 // Load the save `file` (or make the new knight `file`) and save it; the
@@ -59,36 +42,26 @@ std::unique_ptr<PtyGame> startsaving(const Scratch& s, const std::string& file, 
 
 // Play the save to the end; what the game said of it.
 std::string saveandexit(PtyGame& game) {
-    const int status = game.presskeysuntilend();
-    EXPECT_TRUE(WIFEXITED(status)) << game.output();
+    EXPECT_TRUE(WIFEXITED(game.wait(60, true))) << game.output();
     return game.output();
-}
-
-std::string newknightsaved(const Scratch& s, const std::string& name) {
-    return saveandexit(*startsaving(s, name, false));
 }
 
 TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
     Scratch s;
     const std::string saves = s.dir + "/saves/";
-    s.save("Ann", record(7, "Ann"));
-    s.save("Bob", record(7, "Bob"));
-    chmod((saves + "Ann").c_str(), 0400);
-    chmod((saves + "Bob").c_str(), 0600);
+    s.save("Ann", newknight("Ann", 7));
+    s.save("Cy", newknight("Cy", 7));
+    fs::permissions(saves + "Ann", fs::perms::owner_read);
+    fs::permissions(saves + "Cy", fs::perms::owner_read | fs::perms::owner_write);
     fs::create_directory(saves + "Ayla");
-    // Write-protected: refused, unchanged.
-    EXPECT_NE(newknightsaved(s, "Ann").find(openerror), std::string::npos);
-    EXPECT_EQ(contents(saves + "Ann"), record(7, "Ann"));
+    // Write-protected, or a directory in the way: refused, unchanged.
+    EXPECT_NE(saveandexit(*startsaving(s, "Ann", false)).find(openerror), std::string::npos);
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 7));
     EXPECT_EQ(modeof(saves + "Ann"), 0400u);
-    // A private save stays private.
-    EXPECT_NE(newknightsaved(s, "Bob").find("saved"), std::string::npos);
-    EXPECT_EQ(contents(saves + "Bob"), record(0, "Bob"));
-    EXPECT_EQ(modeof(saves + "Bob"), 0600u);
-    // A directory in the way.
-    EXPECT_NE(newknightsaved(s, "Ayla").find(openerror), std::string::npos);
+    EXPECT_NE(saveandexit(*startsaving(s, "Ayla", false)).find(openerror), std::string::npos);
     EXPECT_TRUE(fs::is_empty(saves + "Ayla"));
     // Links wherever the game might put its unfinished save: it never
-    // writes through one.
+    // writes through one; and a private save stays private.
     const std::string outside = s.dir + "/outside";
     std::ofstream(outside) << "mine\n";
     auto game = startsaving(s, "Cy", false);
@@ -98,9 +71,10 @@ TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
                                         std::to_string(count));
     }
     EXPECT_NE(saveandexit(*game).find("saved"), std::string::npos);
-    EXPECT_EQ(contents(outside), "mine\n");
+    EXPECT_EQ(s.read("outside"), "mine\n");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(saves + "Cy")));
-    EXPECT_EQ(contents(saves + "Cy"), record(0, "Cy"));
+    EXPECT_EQ(s.read("saves/Cy"), newknight("Cy"));
+    EXPECT_EQ(modeof(saves + "Cy"), 0600u);
 }
 
 // The unfinished save of a loading game that goes on to save and waits
@@ -124,8 +98,8 @@ TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
     Scratch s;
     const std::string saves = s.dir + "/saves/";
     // Two saves of the knight Ann, the one with 100 gold, the other with 200.
-    s.save("A", record(100, "Ann"));
-    s.save("B", record(200, "Ann"));
+    s.save("A", newknight("Ann", 100));
+    s.save("B", newknight("Ann", 200));
     const std::vector<std::string> slowsync = {
         "strace", "-qq",         "-o", "/dev/null",
         "-e",     "trace=fsync", "-e", "inject=fsync:delay_enter=2000000:when=1"};
@@ -133,20 +107,20 @@ TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
     auto a = startsaving(s, "A", true, slowsync);
     ASSERT_NE(unfinishedsave(*a, saves), "");
     EXPECT_NE(saveandexit(*startsaving(s, "B", true)).find("saved"), std::string::npos);
-    EXPECT_EQ(contents(saves + "Ann"), record(200, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 200));
     // Then A finishes last, and wins whole.
     EXPECT_NE(saveandexit(*a).find("saved"), std::string::npos);
-    EXPECT_EQ(contents(saves + "Ann"), record(100, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 100));
     // A game killed while it saves leaves B's save as it was ...
     auto killed = startsaving(s, "B", true, slowsync);
     const std::string left = unfinishedsave(*killed, saves);
     ASSERT_NE(left, "");
     kill(std::stoi(left.substr(unfinished.size())), SIGKILL);  // the game's process id
     killed->wait();
-    EXPECT_EQ(contents(saves + "Ann"), record(100, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 100));
     // ... and its unfinished save is tidied up by the next save.
     EXPECT_NE(saveandexit(*startsaving(s, "B", true)).find("saved"), std::string::npos);
-    EXPECT_EQ(contents(saves + "Ann"), record(200, "Ann"));
+    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 200));
     EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);  // A, B and Ann
     unsetenv("ASAN_OPTIONS");
 }

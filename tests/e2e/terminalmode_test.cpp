@@ -1,12 +1,14 @@
 // The terminal is left as the game found it when input ends or a signal ends
-// the game while it waits for a key; and a key that sends several bytes is
-// one key press, with nothing of it left for the next prompt.
+// the game while it waits for a key; a key that sends several bytes is one
+// key press; a terminal left not blocking still waits; a terminal that
+// cannot clear gets no escape sequences.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "e2e/ptygame.h"
@@ -14,23 +16,26 @@
 namespace emberfell::testing {
 namespace {
 
-// The title screen waiting for its key, in key mode.
-void waitatthetitle(PtyGame& game) {
-    ASSERT_TRUE(game.expect("Version: 1.0.1"));
-    ASSERT_TRUE(game.untilkeywait());
+// A process's CPU time so far (user and system: fields 14 and 15 of its
+// stat, counted after the command name's closing parenthesis).
+long cputicks(pid_t pid) {
+    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(file)), {});
+    std::istringstream rest(stat.substr(stat.rfind(')') + 1));
+    std::string field;
+    long sum = 0;
+    for (int n = 3; n <= 15 && rest >> field; ++n) sum += n >= 14 ? std::stol(field) : 0;
+    return sum;
 }
 
-TEST(TerminalMode, RestoredAfterEndOfInput) {
-    Scratch s;
-    PtyGame game(s.dir);
-    waitatthetitle(game);
-    game.send("x");
-    ASSERT_TRUE(game.expect("(C)redits\r\n? "));
-    game.send("\x04");  // Ctrl-D at the start menu
-    const int status = game.wait();
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_TRUE(asfound(game.mode()));
+// The game still waits after a second, asleep in the kernel: a tick may
+// fall at the wait's edge, a busy wait would spend a hundred.
+::testing::AssertionResult sleepswaiting(PtyGame& game) {
+    const long before = cputicks(game.pid());
+    if (game.wait(1) != -1) return ::testing::AssertionFailure() << "ended:\n" << game.output();
+    const long spent = cputicks(game.pid()) - before;
+    if (spent > 1) return ::testing::AssertionFailure() << spent << " ticks spent waiting";
+    return ::testing::AssertionSuccess();
 }
 
 // Ctrl-C typed, and the other signals that end a program sent, during a key
@@ -40,7 +45,9 @@ TEST(TerminalMode, RestoredAfterASignalDuringAKeyWait) {
         SCOPED_TRACE(strsignal(sig));
         Scratch s;
         PtyGame game(s.dir);
-        waitatthetitle(game);
+        ASSERT_TRUE(game.expect("Version: 1.0.1") && game.untilkeywait());
+        // A key is read raw: no Enter, no echo.
+        EXPECT_EQ(game.mode().c_lflag & (ICANON | ECHO), 0u);
         if (sig == SIGINT) {
             game.send("\x03");
         } else {
@@ -53,57 +60,30 @@ TEST(TerminalMode, RestoredAfterASignalDuringAKeyWait) {
     }
 }
 
-// A terminal left not blocking by an earlier program: the game still waits
-// for each key and each typed line.
-TEST(TerminalMode, ANonBlockingTerminalStillWaits) {
-    Scratch s;
-    PtyGame game(s.dir, {EMBERFELL_BINARY}, "", true);
-    ASSERT_TRUE(game.expect("Version: 1.0.1"));
-    EXPECT_EQ(game.wait(1), -1) << game.output();  // still at the title
-    game.send("x");
-    ASSERT_TRUE(game.expect("(C)redits\r\n? "));
-    EXPECT_EQ(game.wait(1), -1) << game.output();  // still at the start menu
-    game.send("n\r");
-    ASSERT_TRUE(game.expect("Enter character name: "));
-    game.send("\x04");
-    const int status = game.wait();
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-}
-
-// A terminal that cannot clear its screen gets the scenes as they are, with
-// no escape sequences.
-TEST(TerminalMode, NoEscapesWhereTheTerminalCannotClear) {
+// Left not blocking by an earlier program, the terminal still has the game
+// wait, asleep, for each key and line; an arrow key and a letter beyond ASCII are one
+// key press each, with no stray byte to draw the start menu once more; the
+// end of input ends the game cleanly; and where the terminal cannot clear
+// its screen, no escape sequence is sent.
+TEST(TerminalMode, NonBlockingKeysOfSeveralBytesEndOfInputNoEscapes) {
     for (const char* term : {"TERM=dumb", "-uTERM"}) {
         SCOPED_TRACE(term);
         Scratch s;
-        PtyGame game(s.dir, {"env", term, EMBERFELL_BINARY});
-        waitatthetitle(game);
-        game.send("x");
-        ASSERT_TRUE(game.expect("(C)redits\r\n? "));
+        PtyGame game(s.dir, {"env", term, EMBERFELL_BINARY}, "", true);
+        ASSERT_TRUE(game.expect("Version: 1.0.1"));
+        EXPECT_TRUE(sleepswaiting(game));  // at the title
+        ASSERT_TRUE(game.play({{"\x1b[A", "(C)redits\r\n? "}}));
+        EXPECT_TRUE(sleepswaiting(game));   // at the start menu
+        EXPECT_TRUE(asfound(game.mode()));  // a typed prompt has the terminal's own mode
+        ASSERT_TRUE(game.play({{"i\r", "exit game"}, {"\xc3\xa9", "(C)redits\r\n? "}}));
         game.send("\x04");
-        ASSERT_TRUE(WIFEXITED(game.wait()));
-        EXPECT_EQ(game.output().find('\x1b'), std::string::npos) << game.output();
+        expectcleanend(game, game.wait());
+        const std::string& out = game.output();
+        EXPECT_EQ(out.find("(C)redits", out.find("(C)redits", out.find("(C)redits") + 1) + 1),
+                  std::string::npos)
+            << out;
+        EXPECT_EQ(out.find('\x1b'), std::string::npos) << out;
     }
-}
-
-TEST(TerminalMode, AKeyOfSeveralBytesIsOneKeyPress) {
-    Scratch s;
-    PtyGame game(s.dir);
-    waitatthetitle(game);
-    game.send("\x1b[A");  // an arrow key
-    ASSERT_TRUE(game.expect("(C)redits\r\n? "));
-    game.send("i\r");
-    ASSERT_TRUE(game.expect("exit game"));
-    game.send("\xc3\xa9");  // a letter beyond ASCII
-    ASSERT_TRUE(game.expect("(C)redits\r\n? "));
-    // A stray byte left over would have drawn the start menu once more.
-    game.send("\x04");
-    ASSERT_TRUE(WIFEXITED(game.wait()));
-    const std::string& out = game.output();
-    EXPECT_EQ(out.find("(C)redits", out.find("(C)redits", out.find("(C)redits") + 1) + 1),
-              std::string::npos)
-        << out;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 
 #include "encounters/encounters.h"
@@ -63,13 +62,6 @@ constexpr row bestiary[] = {
 };
 // clang-format on
 
-std::string fight(const row& r, vars& v, const std::string& typed,
-                  std::initializer_list<int> rolls) {
-    Session s(typed);
-    s.con.rolls(rolls);
-    return s.run([&] { r.fight(v); });
-}
-
 // A blow of exactly the start HP (one more where that is odd) wins and pays;
 // one of two less does not win; a knight who does no harm and has no defense
 // loses the three blows in turn.
@@ -80,7 +72,7 @@ TEST(Bestiary, EveryMonstersNumbers) {
         v.str = blow / 2;
         v.atk = 0;
         v.expneed = 1 << 30;
-        const std::string won = fight(r, v, "1\n", {1});
+        const std::string won = visit(r.fight, v, "1\n", {1});
         EXPECT_NE(won.find("\nFound " + std::to_string(1 + r.goldbonus) + " gold\nGained " +
                            std::to_string(r.experience) + " experience\n"),
                   std::string::npos)
@@ -88,13 +80,13 @@ TEST(Bestiary, EveryMonstersNumbers) {
         vars w = v;
         w.str = blow / 2 - 1;
         w.hp = w.maxhp = 1 << 30;
-        EXPECT_EQ(fight(r, w, "1\n", {1, 1}).find("Enemy defeated"), std::string::npos)
+        EXPECT_EQ(visit(r.fight, w, "1\n", {1, 1}).find("Enemy defeated"), std::string::npos)
             << r.starthp;
         if (r.blows[0] == 0) continue;
         vars u = w;
         u.str = u.vit = u.def = 0;
         u.hp = 1 << 30;
-        fight(r, u, "1\n1\n1\n", {1, 1, 1, 2, 1, 3});
+        visit(r.fight, u, "1\n1\n1\n", {1, 1, 1, 2, 1, 3});
         EXPECT_EQ((1 << 30) - u.hp, r.blows[0] + r.blows[1] + r.blows[2]) << r.starthp;
     }
 }

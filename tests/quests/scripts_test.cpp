@@ -16,9 +16,7 @@ namespace {
 const std::string title = titleline.substr(ScriptedConsole::clearmark.size());
 
 std::string repeat(const std::string& typed, int times) {
-    std::string all;
-    while (times-- > 0) all += typed;
-    return all;
+    return times > 0 ? typed + repeat(typed, times - 1) : "";
 }
 
 int count(const std::string& text, const std::string& part) {
@@ -32,14 +30,7 @@ int count(const std::string& text, const std::string& part) {
 // run of the same monster is written "name*n".
 std::string met(const std::string& out) {
     const std::vector<std::string> all = screens(out);
-    std::string list, last;
-    int run = 0;
-    auto flush = [&] {
-        if (run > 0 && !list.empty()) list += ", ";
-        if (run > 0) list += last;
-        if (run > 1) list += '*';
-        if (run > 1) list += std::to_string(run);
-    };
+    std::vector<std::pair<std::string, int>> runs;
     for (std::size_t i = 1; i < all.size(); ++i) {
         if (all[i].rfind(title + "HP: ", 0) != 0 || all[i - 1].find("HP: ") != std::string::npos)
             continue;
@@ -48,11 +39,14 @@ std::string met(const std::string& out) {
         line.erase(line.find_last_not_of('!') + 1);
         for (const std::string lead : {"found ", "It's ", "attack "})
             if (auto p = line.rfind(lead); p != std::string::npos) line.erase(0, p + lead.size());
-        if (line != last) flush();
-        run = line == last ? run + 1 : 1;
-        last = line;
+        if (runs.empty() || runs.back().first != line) runs.emplace_back(line, 0);
+        ++runs.back().second;
     }
-    flush();
+    std::string list;
+    for (const auto& [name, n] : runs) {
+        list += list.empty() ? name : ", " + name;
+        if (n > 1) (list += '*') += std::to_string(n);
+    }
     return list;
 }
 
@@ -159,7 +153,11 @@ TEST(WholeGame, AStrongKnightTakesTheEightQuestsToTheScore) {
     char answer = 0;
     const std::string out = s.run([&] { mainmenu(v, answer); });
     EXPECT_TRUE(s.ended() && s.status() == 0);
-    EXPECT_EQ(count(out, "Quest Completed!!\n"), 7);
+    std::string rewards;  // each quest's experience, from its closing screen
+    for (auto at = out.find("\nExperience: "); at != std::string::npos;
+         at = out.find("\nExperience: ", at + 1))
+        rewards += out.substr(at + 13, out.find('\n', at + 1) - at - 13) + " ";
+    EXPECT_EQ(rewards, "100 200 450 750 1000 1500 2500 ");
     EXPECT_EQ(met(out),
               "a goblin*9, a night stalker, a rabid squirrel*8, a snake, a killer rabbit, "
               "a rabid squirrel*2, a killer rabbit, a rabid squirrel, a snake, a bear*2, "

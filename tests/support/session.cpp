@@ -18,11 +18,10 @@ Session::~Session() {
 
 std::vector<std::string> screens(const std::string& transcript) {
     std::vector<std::string> found;
-    const std::size_t mark = ScriptedConsole::clearmark.size();
-    for (auto at = transcript.find(ScriptedConsole::clearmark); at != std::string::npos;) {
-        const auto next = transcript.find(ScriptedConsole::clearmark, at + mark);
-        found.push_back(transcript.substr(at + mark, next - at - mark));  // npos: to the end
-        at = next;
+    const std::string_view mark = ScriptedConsole::clearmark;
+    for (auto at = transcript.find(mark); at != std::string::npos; at = transcript.find(mark, at)) {
+        at += mark.size();
+        found.push_back(transcript.substr(at, transcript.find(mark, at) - at));  // npos: to the end
     }
     return found;
 }

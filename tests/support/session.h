@@ -2,6 +2,7 @@
 // The game on the scripted console: typed input in, the transcript out ("[clear]", "[key]").
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,13 @@ class Session {
     int endstatus = -1;
 };
 
-// One visit to a place of the game (a shop, the inn, a fight) with these typed lines.
+// One visit to a place of the game (a shop, the inn, a fight) with these
+// typed lines and these rolls of the dice.
 template <class Place>
-std::string visit(Place place, vars& v, const std::string& typed) {
+std::string visit(Place place, vars& v, const std::string& typed,
+                  std::initializer_list<int> rolls = {}) {
     Session s(typed);
+    s.con.rolls(rolls);
     return s.run([&] { place(v); });
 }
 
@@ -58,7 +62,6 @@ class TempDir {
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return dir; }
 
   private:
     std::filesystem::path dir, previous;

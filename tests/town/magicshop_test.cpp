@@ -54,7 +54,9 @@ TEST(MagicShop, SpellOffersUpToApocalypseThenNone) {
     EXPECT_EQ(v.gold, 30000);
 }
 
-TEST(MagicShop, EachPotionAtItsCap) {
+// Each potion at its cap; the money is asked for before the cap; a potion
+// that would pass the cap is cut off at it.
+TEST(MagicShop, PotionsMoneyFirstThenTheCap) {
     const struct {
         const char* choice;
         std::int32_t vars::*field;
@@ -63,28 +65,21 @@ TEST(MagicShop, EachPotionAtItsCap) {
     } potions[] = {{"2\n", &vars::maxhp, 10000, "HP"},   {"3\n", &vars::maxmp, 5000, "MP"},
                    {"4\n", &vars::str, 500, "strength"}, {"5\n", &vars::vit, 500, "vitality"},
                    {"6\n", &vars::wis, 500, "wisdom"},   {"7\n", &vars::wil, 500, "will"}};
+    const auto after = [](const std::string& shown) { return shown.substr(shown.rfind("? ")); };
+    vars v;
     for (const auto& p : potions) {
-        vars v;
         v.gold = 500;
         v.*p.field = p.cap;
-        const std::string shown = visit(magicshop, v, p.choice);
-        EXPECT_EQ(shown.substr(shown.rfind("? ")),
+        EXPECT_EQ(after(visit(magicshop, v, p.choice)),
                   "? \n" + std::to_string(p.cap) + " is the max amount of " + p.name + "!!\n[key]");
         EXPECT_EQ(v.gold, 500);
     }
-}
-
-TEST(MagicShop, MoneyBeforeTheCapAndTheCutOff) {
-    vars v;
-    v.str = 500;  // at the cap, but the money is asked for first
     v.gold = 499;
-    const std::string poor = visit(magicshop, v, "4\n");
-    EXPECT_EQ(poor.substr(poor.rfind("? ")), "? \nnot enough money!!\n[key]");
+    EXPECT_EQ(after(visit(magicshop, v, "4\n")), "? \nnot enough money!!\n[key]");
     EXPECT_EQ(v.gold, 499);
     v.maxhp = 9950;
     v.gold = 500;
-    const std::string cut = visit(magicshop, v, "2\n");
-    EXPECT_EQ(cut.substr(cut.rfind("? ")),
+    EXPECT_EQ(after(visit(magicshop, v, "2\n")),
               "? \n+100 max HP!!\nYou have reached the max amount of HP!!\n[key]");
     EXPECT_EQ(v.maxhp, 10000);
     EXPECT_EQ(v.gold, 0);
