@@ -6,6 +6,8 @@
 #include <random>
 #include <system_error>
 
+#include "console/unfinished.h"
+
 namespace emberfell {
 
 namespace {
@@ -22,7 +24,8 @@ fs::path unusedname(const fs::path& target) {
     std::error_code error;
     fs::path temporary;
     do {
-        temporary = target.parent_path() / (".emberfell-unfinished-" + std::to_string(random()));
+        temporary =
+            target.parent_path() / (std::string(unfinishedprefix) + std::to_string(random()));
     } while (fs::exists(fs::symlink_status(temporary, error)));
     return temporary;
 }
@@ -39,6 +42,23 @@ bool writeprotected(const fs::path& target, const fs::file_status& status) {
 }
 
 }  // namespace
+
+std::string unfinishedname(const std::string& directory, char separator, unsigned long writer,
+                           int count) {
+    return directory + separator + std::string(unfinishedprefix) + std::to_string(writer) + "-" +
+           std::to_string(count);
+}
+
+unsigned long unfinishedwriter(std::string_view name) {
+    if (name.substr(0, unfinishedprefix.size()) != unfinishedprefix) return 0;
+    name.remove_prefix(unfinishedprefix.size());
+    unsigned long writer = 0;
+    std::size_t digits = 0;
+    for (; digits < name.size() && digits < 9 && name[digits] >= '0' && name[digits] <= '9';
+         ++digits)
+        writer = writer * 10 + static_cast<unsigned long>(name[digits] - '0');
+    return digits > 0 && digits < name.size() && name[digits] == '-' ? writer : 0;
+}
 
 bool Console::takesname(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&

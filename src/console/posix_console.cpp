@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/unfinished.h"
 
 namespace emberfell {
 
@@ -213,31 +214,13 @@ std::string directoryof(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// New text is written to a file of its own beside the old one first, named
-// for the game that writes it: the prefix, the game's process id, a dash and
-// a count. Such a name is longer than a knight's name can be, so it is never
-// anybody's save.
-constexpr std::string_view unfinished = ".emberfell-unfinished-";
-
-// The process that wrote an unfinished file, or 0 when the name is not one.
-pid_t writerof(std::string_view name) {
-    if (name.substr(0, unfinished.size()) != unfinished) return 0;
-    name.remove_prefix(unfinished.size());
-    pid_t pid = 0;
-    std::size_t digits = 0;
-    for (; digits < name.size() && digits < 9 && name[digits] >= '0' && name[digits] <= '9';
-         ++digits)
-        pid = pid * 10 + (name[digits] - '0');
-    return digits > 0 && digits < name.size() && name[digits] == '-' ? pid : 0;
-}
-
 // The unfinished files of games that were killed while they saved go; those
 // of games that still run are theirs.
 void tidy(const std::string& directory) {
     DIR* dir = opendir(directory.c_str());
     if (!dir) return;
     while (const dirent* entry = readdir(dir)) {
-        const pid_t writer = writerof(entry->d_name);
+        const auto writer = static_cast<pid_t>(unfinishedwriter(entry->d_name));
         if (writer > 0 && writer != getpid() && kill(writer, 0) != 0 && errno == ESRCH)
             unlinkat(dirfd(dir), entry->d_name, 0);
     }
@@ -260,8 +243,7 @@ bool writeprotected(const std::string& path, const struct stat& old) {
 // usual mode of a new file (0666 less the umask).
 int createunfinished(const std::string& directory, std::string& name) {
     for (int count = 0; count < 100; ++count) {
-        name = directory + "/" + std::string(unfinished) + std::to_string(getpid()) + "-" +
-               std::to_string(count);
+        name = unfinishedname(directory, '/', static_cast<unsigned long>(getpid()), count);
         const int fd =
             open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/unfinished.h"
 
 namespace emberfell {
 
@@ -67,12 +68,6 @@ std::string directoryof(const std::string& path) {
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
-// New text is written to a file of its own beside the old one first, named
-// for the game that writes it: the prefix, the game's process id, a dash and
-// a count. Such a name is longer than a knight's name can be, so it is never
-// anybody's save.
-constexpr std::string_view unfinished = ".emberfell-unfinished-";
-
 bool running(DWORD pid) {
     HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
     if (!process) return GetLastError() != ERROR_INVALID_PARAMETER;
@@ -86,19 +81,12 @@ bool running(DWORD pid) {
 void tidy(const std::string& directory) {
     WIN32_FIND_DATAA found;
     HANDLE search =
-        FindFirstFileA((directory + "\\" + std::string(unfinished) + "*").c_str(), &found);
+        FindFirstFileA((directory + "\\" + std::string(unfinishedprefix) + "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        const std::string name = found.cFileName;
-        const std::string digits = name.substr(unfinished.size());
-        DWORD pid = 0;
-        std::size_t n = 0;
-        for (; n < digits.size() && n < 9 && std::isdigit(static_cast<unsigned char>(digits[n]));
-             ++n)
-            pid = pid * 10 + static_cast<DWORD>(digits[n] - '0');
-        if (n > 0 && n < digits.size() && digits[n] == '-' && pid != GetCurrentProcessId() &&
-            !running(pid))
-            DeleteFileA((directory + "\\" + name).c_str());
+        const auto writer = static_cast<DWORD>(unfinishedwriter(found.cFileName));
+        if (writer > 0 && writer != GetCurrentProcessId() && !running(writer))
+            DeleteFileA((directory + "\\" + found.cFileName).c_str());
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }
@@ -119,8 +107,7 @@ bool writeprotected(const std::string& path, DWORD attributes) {
 // A file created new, never over another file or a link.
 HANDLE createunfinished(const std::string& directory, std::string& name) {
     for (int count = 0; count < 100; ++count) {
-        name = directory + "\\" + std::string(unfinished) + std::to_string(GetCurrentProcessId()) +
-               "-" + std::to_string(count);
+        name = unfinishedname(directory, '\\', GetCurrentProcessId(), count);
         HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
