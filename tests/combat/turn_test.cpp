@@ -17,38 +17,33 @@ std::string turnscreen(const vars& v) {
            "\n1) Attack\n2) Magic\n3) Run\n? ";
 }
 
+// One turn against a monster with `enemyhp`, with these typed lines and rolls.
 struct Fight {
     int enemyhp;
     int outcome = 0;
-    std::string turn(Session& s, vars& v) {
-        return s.run([&] { battle(enemyhp, v, outcome); });
+    std::string turn(vars& v, const std::string& typed, std::initializer_list<int> rolls = {}) {
+        return visit([&](vars& w) { battle(enemyhp, w, outcome); }, v, typed, rolls);
     }
 };
 
 TEST(Attack, RollsChooseTheBlowAndOtherAnswersAskAgain) {
     vars v;
-    Session s("abc\n7\n99999999999999\n1\n1\n");
     Fight f{10};
-    s.con.rolls({1, 3});
-    EXPECT_EQ(f.turn(s, v), turnscreen(v) + turnscreen(v) + turnscreen(v) + turnscreen(v) +
-                                "You attack\n Slash: -4 enemy HP\n");
+    EXPECT_EQ(f.turn(v, "abc\n7\n99999999999999\n1\n", {1}),
+              turnscreen(v) + turnscreen(v) + turnscreen(v) + turnscreen(v) +
+                  "You attack\n Slash: -4 enemy HP\n");
     // A blow to exactly 0 kills.
-    EXPECT_EQ(f.turn(s, v),
+    EXPECT_EQ(f.turn(v, "1\n", {3}),
               turnscreen(v) + "You attack\n Slash: -6 enemy HP\n\nEnemy defeated!!\n[key]");
     EXPECT_EQ(f.outcome, 1);
     EXPECT_EQ(v.kills, 1);
 }
 
 TEST(Magic, TheWholeListAtBaseCostAndEachSpellsDamage) {
-    vars v;
-    v.wis = 100;  // cost factor 1
-    v.wil = 0;    // power factor 1
-    v.spells = 12;
-    v.mp = v.maxmp = 5000;
+    // Wisdom 100 and will 0: every spell at its base cost and power.
+    vars v{.maxmp = 5000, .mp = 5000, .spells = 12, .wis = 100, .wil = 0};
     Fight f{100000};
-    Session t("2\n0\n1\n");
-    int n = 1;
-    EXPECT_NE(f.turn(t, v).find(R"(Spells:
+    EXPECT_NE(f.turn(v, "2\n0\n1\n").find(R"(Spells:
 12) Super Nova -------- 1500 MP
 11) Apocalypse -------- 1200 MP
 10) Life -------------- 1000 MP
@@ -64,58 +59,47 @@ TEST(Magic, TheWholeListAtBaseCostAndEachSpellsDamage) {
 0) Don't cast anything
 ? )"),
               std::string::npos);
-    // Each spell but Cure, in turn.
+    int n = 1;  // each spell but Cure, in turn
     for (std::string hit :
          {"Water Blast: -200", "Fireball: -400", "Earthquake: -600", "Tornado: -800",
           "Freeze: -1000", "Melt: -1200", "Avalanche: -1400", "Lightning Storm: -1600",
           "Life: +0 HP", "Apocalypse: -2500", "Super Nova: -5000"}) {
         v.mp = 5000;
-        t.con.type("2\n" + std::to_string(++n) + "\n");
         if (hit.back() != 'P') hit += " enemy HP";
-        EXPECT_NE(f.turn(t, v).find("\n " + hit + "\n"), std::string::npos) << hit;
+        const std::string shown = f.turn(v, "2\n" + std::to_string(++n) + "\n");
+        EXPECT_NE(shown.find("\n " + hit + "\n"), std::string::npos) << hit;
     }
 }
 
 TEST(Magic, CostsByWisdomAndCureIsNotRoundedDown) {
-    Fight f{100};
     // Wisdom 3: Cure costs 3333.33 MP, listed as 3333, but 3333 MP is short.
-    vars v;
-    v.wis = 3;
-    v.spells = 1;
-    v.maxmp = 5000;
-    v.mp = 3333;
-    v.hp = 1;
+    vars v{.maxmp = 5000, .hp = 1, .mp = 3333, .spells = 1, .wis = 3};
     const std::string cure = "Spells:\n1) Cure --------------- 3333 MP\n0) Don't cast anything\n? ";
-    Session s("2\n1\n1\n");
-    s.con.rolls({2});
-    EXPECT_EQ(f.turn(s, v), turnscreen(v) + cure + "You attack\n\nnot enough MP!!\n[key]" +
-                                turnscreen(v) + "You attack\n Slash: -4 enemy HP\n");
+    Fight f{100};
+    EXPECT_EQ(f.turn(v, "2\n1\n1\n", {2}), turnscreen(v) + cure +
+                                               "You attack\n\nnot enough MP!!\n[key]" +
+                                               turnscreen(v) + "You attack\n Slash: -4 enemy HP\n");
     v.mp = 3334;
-    Session u("2\n1\n");
     const std::string before = turnscreen(v) + cure;  // the screen before the cast
-    EXPECT_EQ(f.turn(u, v), before + "You attack\n Cure: +203 HP\n");
+    EXPECT_EQ(f.turn(v, "2\n1\n"), before + "You attack\n Cure: +203 HP\n");
     EXPECT_EQ(v.mp, 0);
     EXPECT_EQ(v.hp, 10);
 }
 
 TEST(Run, PriceIsTwiceTheLevel) {
-    vars v;
-    v.level = 5;
-    v.gold = 9;
+    vars v{.gold = 9, .level = 5};
     const std::string ask = titleline +
                             "You will have to leave 10 gold behind to distract the monsters.\n"
                             "Are you going to run away?\n? ";
-    Session s("3\ny\n3\nn\n1\n");
     Fight f{100};
-    s.con.rolls({1});
-    EXPECT_EQ(f.turn(s, v), turnscreen(v) + ask + "\nnot enough money!!\n[key]" + turnscreen(v) +
-                                ask + turnscreen(v) + "You attack\n Slash: -4 enemy HP\n");
+    EXPECT_EQ(f.turn(v, "3\ny\n3\nn\n1\n", {1}),
+              turnscreen(v) + ask + "\nnot enough money!!\n[key]" + turnscreen(v) + ask +
+                  turnscreen(v) + "You attack\n Slash: -4 enemy HP\n");
     EXPECT_EQ(v.gold, 9);
     // A paid flight skips the outcome test: a monster at 0 is not defeated.
     v.gold = 10;
-    Session t("3\nY\n");
     Fight g{0};
-    EXPECT_EQ(g.turn(t, v), turnscreen(v) + ask + "You ran away!!\n[key]");
+    EXPECT_EQ(g.turn(v, "3\nY\n"), turnscreen(v) + ask + "You ran away!!\n[key]");
     EXPECT_EQ(v.gold, 0);
     EXPECT_EQ(g.outcome, 2);
 }

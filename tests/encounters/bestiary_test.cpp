@@ -68,26 +68,20 @@ constexpr row bestiary[] = {
 TEST(Bestiary, EveryMonstersNumbers) {
     for (const row& r : bestiary) {
         const int blow = r.starthp + r.starthp % 2;
-        vars v;
-        v.str = blow / 2;
-        v.atk = 0;
-        v.expneed = 1 << 30;
+        const int lots = 1 << 30;
+        vars v{.str = blow / 2, .atk = 0, .expneed = lots};
         const std::string won = visit(r.fight, v, "1\n", {1});
         EXPECT_NE(won.find("\nFound " + std::to_string(1 + r.goldbonus) + " gold\nGained " +
                            std::to_string(r.experience) + " experience\n"),
                   std::string::npos)
             << won;
-        vars w = v;
-        w.str = blow / 2 - 1;
-        w.hp = w.maxhp = 1 << 30;
+        vars w{.maxhp = lots, .str = blow / 2 - 1, .atk = 0, .expneed = lots, .hp = lots};
         EXPECT_EQ(visit(r.fight, w, "1\n", {1, 1}).find("Enemy defeated"), std::string::npos)
             << r.starthp;
         if (r.blows[0] == 0) continue;
-        vars u = w;
-        u.str = u.vit = u.def = 0;
-        u.hp = 1 << 30;
+        vars u{.maxhp = lots, .str = 0, .vit = 0, .atk = 0, .def = 0, .expneed = lots, .hp = lots};
         visit(r.fight, u, "1\n1\n1\n", {1, 1, 1, 2, 1, 3});
-        EXPECT_EQ((1 << 30) - u.hp, r.blows[0] + r.blows[1] + r.blows[2]) << r.starthp;
+        EXPECT_EQ(lots - u.hp, r.blows[0] + r.blows[1] + r.blows[2]) << r.starthp;
     }
 }
 

@@ -16,12 +16,9 @@
 namespace emberfell::testing {
 namespace {
 
+// A knight whose weapon adds nothing, far from the next level.
 vars knight(int str, int hp) {
-    vars v;
-    v.str = str;
-    v.atk = 0;
-    v.hp = v.maxhp = hp;
-    return v;
+    return {.maxhp = hp, .str = str, .atk = 0, .expneed = 1 << 30, .hp = hp};
 }
 
 // Every one of these lines is in the transcript, in this order.
@@ -34,9 +31,7 @@ void expectlines(const std::string& shown, std::initializer_list<std::string> li
 }
 
 TEST(Encounter, GoblinWholeFight) {
-    vars v = knight(17, 100);  // strikes for 34; defense 2
-    v.level = 4;
-    v.expneed = 25;
+    vars v{.maxhp = 100, .str = 17, .atk = 0, .level = 4, .expneed = 25, .hp = 100};  // 34 a blow
     const auto shown = screens(visit(goblin, v, "1\n1\n", {1, 2, 1}));
     const std::string title = titleline.substr(7);
     const std::string menu = "1) Attack\n2) Magic\n3) Run\n? You attack\n Slash: -34 enemy HP\n";
@@ -54,16 +49,12 @@ Gained 6 experience
 }
 
 TEST(SpecialEncounters, GenieIgnoresDefenseAndEarthElementalMeetsHalfOfIt) {
-    vars v = knight(10, 200);  // strikes for 30 with the atk below
-    v.hp = 101;
-    v.atk = 5;
-    v.vit = v.def = 400;
+    vars v{.maxhp = 200, .str = 10, .vit = 400, .atk = 5, .def = 400, .hp = 101};  // 30 a blow
     expectlines(visit(genie, v, "1\n1\n1\n", {1, 1, 1, 2, 1, 3}),
                 {" HP Drop: -50 HP\nDefense value: 0\n", " Copy: -15 HP\nDefense value: 0\n",
                  " Reflect: -30 HP\nDefense value: 0\n"});
     EXPECT_EQ(v.hp, 6);
-    vars e = knight(0, 2000);
-    e.vit = e.def = 500;
+    vars e{.maxhp = 2000, .str = 0, .vit = 500, .atk = 0, .def = 500, .hp = 2000};
     expectlines(visit(earthele, e, "1\n", {1, 1}), {" Bash: -250 HP\nDefense value: 1000\n"});
     EXPECT_EQ(e.hp, 1874);  // it meets half the defense
 }
@@ -74,13 +65,12 @@ TEST(SpecialEncounters, WizardGiantTrollBasiliskAndSmileyFace) {
     EXPECT_EQ(v.hp, 1000);
 
     vars g = knight(475, 1000);  // 950 a blow: the giant is left at 400
-    g.expneed = 10000;
     expectlines(visit(giant, g, "1\n1\n", {1, 1, 1, 2}),
                 {" Confusion: -1500 HP\n            -500 enemy HP\n", "Enemy defeated!!",
                  "Found 26 gold\nGained 200 experience\n"});
     EXPECT_EQ(g.hp, 1);  // the same blow felled the knight, but the giant fell first
 
-    vars t = knight(50, 5000);  // 100 a blow, 2200 on a roll of 3
+    vars t = knight(50, 5000);  // 100 a blow, 2200 on a roll of 3 at level 1050
     t.level = 1050;
     const std::string regen = "The troll's skin regenerates: +250 enemy hp\n";
     expectlines(
@@ -100,21 +90,21 @@ TEST(SpecialEncounters, KingOfDragonsRefusesFlightInBothFights) {
     const std::string refused =
         "You will have to leave 200 gold behind to distract the monsters.\nAre you going to run "
         "away?\n? You ran away!!\n[key]\nCan't run!!\n\nEnemy attacks\n";
-    const auto king = [](int str) {
-        vars v = knight(str, 10000);
-        v.level = 100;
-        v.expneed = 0;
-        v.gold = 1000;
-        return v;
-    };
-    vars v = king(15000);
+    vars v{.maxhp = 10000,
+           .str = 15000,
+           .atk = 0,
+           .gold = 1000,
+           .level = 100,
+           .expneed = 0,
+           .hp = 10000};
+    vars w = v;
+    w.str = 5500;
+    w.def = 5000;
+    for (int& joined : w.party) joined = 1;  // they never strike here
     expectlines(visit(kingdrag1, v, "3\ny\n1\n", {1, 1}),
                 {refused + " Claw Combo: -3000 HP\nDefense value: 2\n",
                  "\nThe dragon king stumbles\n\nGained 5000 experience\n[key]"});
     EXPECT_EQ(v.gold, 800);
-    vars w = king(5500);
-    w.def = 5000;
-    for (int& joined : w.party) joined = 1;  // they never strike here
     expectlines(visit(kingdrag2, w, "3\ny\n1\n1\n", {3, 1, 1, 1}),
                 {refused + " Drink From Healing Spring: +2000 enemy HP\nDefense value: ignored\n",
                  " Claw Combo: -3000 HP\nDefense value: ignored\n",
@@ -124,17 +114,31 @@ TEST(SpecialEncounters, KingOfDragonsRefusesFlightInBothFights) {
 }
 
 TEST(EditedSaves, HugeValuesSaturate) {
-    vars v = knight(INT_MAX, INT_MAX);
-    v.atk = v.level = v.vit = v.def = INT_MAX;
-    v.gold = v.exp = v.expneed = v.kills = INT_MAX;
+    const int big = INT_MAX;
+    vars v{.maxhp = big,
+           .str = big,
+           .vit = big,
+           .atk = big,
+           .def = big,
+           .gold = big,
+           .level = big,
+           .exp = big,
+           .expneed = big,
+           .kills = big,
+           .hp = big};
     visit(genie, v, "1\nv\nv\nv\n", {1});  // the blow saturates and kills at once
     EXPECT_EQ(v.kills, INT_MAX);
     EXPECT_EQ(v.gold, 30000);  // held at the top, then trimmed by the limits
     EXPECT_EQ(v.exp, 0);       // INT_MAX + 75 held at INT_MAX, spent on the level
-    vars w = knight(INT_MIN, INT_MAX);
-    w.atk = w.wis = w.vit = INT_MIN;
-    w.level = INT_MIN;
-    w.spells = 12;
+    const int least = INT_MIN;
+    vars w{.maxhp = big,
+           .str = least,
+           .vit = least,
+           .atk = least,
+           .level = least,
+           .hp = big,
+           .spells = 12,
+           .wis = least};
     int enemyhp = INT_MIN + 5;
     int outcome = 0;
     Session s("2\n12\n3\ny\n");

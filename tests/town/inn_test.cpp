@@ -11,10 +11,7 @@ namespace emberfell::testing {
 namespace {
 
 TEST(Inn, PriceIsHalfTheLevelThenHeal) {
-    vars v;
-    v.level = 5;
-    v.gold = 1;
-    v.hp = 1;
+    vars v{.gold = 1, .level = 5, .hp = 1};
     const std::string screen =
         titleline +
         "Welcome to the Lonely Tankard Inn. You can rest here and heal HP and MP.\n"
