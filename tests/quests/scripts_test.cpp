@@ -51,10 +51,9 @@ std::string met(const std::string& out) {
 }
 
 TEST(DenOfGoblins, RunningFromEveryFightStillCompletesIt) {
-    Session s(repeat("3\ny\n", 10));
     vars v = strongknight(1);
     v.gold = 5000;
-    const std::string out = s.run([&] { goblinden(v); });
+    const std::string out = visit(goblinden, v, repeat("3\ny\n", 10));
     EXPECT_EQ(met(out), "a goblin*9, a night stalker");
     EXPECT_EQ(v.gold, 5000 - 10 * 200 + 100 + 300);
     EXPECT_EQ(v.kills, 0);
@@ -63,11 +62,10 @@ TEST(DenOfGoblins, RunningFromEveryFightStillCompletesIt) {
 }
 
 TEST(OgresInTheForest, ItsScreensAndTheMagicPotionOnMaximumMP) {
-    Session s(repeat("1\n", 5));
     vars v = strongknight(3);
     v.maxmp = 1000;
     v.mp = 300;
-    const std::vector<std::string> all = screens(s.run([&] { ogreforest(v); }));
+    const std::vector<std::string> all = screens(visit(ogreforest, v, repeat("1\n", 5)));
     // Each of the five fights shows three screens: intro, menu, victory.
     ASSERT_EQ(all.size(), 19u);
     EXPECT_EQ(all[0] + all[4] + all[17] + all[18],
@@ -89,22 +87,6 @@ Experience: 450
 [key])");
     EXPECT_EQ(v.maxmp, 1050);
     EXPECT_EQ(v.mp, 300);
-}
-
-TEST(Companions, ThatchAndDuranStrikeOnlyFromTheirSteps) {
-    // 40 a blow and every roll a 1: each monster lives through a few turns,
-    // so whoever has joined gets to strike.
-    Session s(repeat("1\n", 400));
-    s.con.settime(ScriptedConsole::timefor(1));
-    vars v = strongknight(1);
-    v.str = v.atk = 10;
-    EXPECT_EQ(count(s.run([&] { goblinden(v); }), "Thatch attacks\n"), 0);
-    v.quest = 5;
-    const std::string out = s.run([&] { harpies(v); });
-    const auto joins = out.find("You join the man in fighting!!\n");
-    EXPECT_EQ(count(out.substr(0, joins), "Duran attacks\n"), 0);
-    EXPECT_LT(out.find("Duran attacks\n", joins), out.find("Enemy defeated!!", joins));
-    EXPECT_GT(count(out.substr(0, joins), "Thatch attacks\n"), 0);
 }
 
 TEST(Corruption, PotionsGoPastTheCapsUntilTheGuildMastersFightEnds) {
