@@ -1,6 +1,5 @@
-// Saves of the real binary where the file system is not as the game left it.
-// The save holds one record whole, "saved" is said only when it is there,
-// and nothing is left behind that a later save does not tidy up.
+// Saves of the real binary where the file system is not as the game left it:
+// one record whole, "saved" only when it is there, nothing left untidied.
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,7 +23,7 @@ std::string newknight(const std::string& name, int gold = 0) {
 }
 
 // A game that loads the save `file` (or makes the new knight `file`), saves
-// it and exits; under `wrapper` (strace) when one is given.
+// it and exits; under `wrapper` (strace) if one is given.
 PtyGame saving(const Scratch& s, const std::string& file, bool load,
                std::vector<const char*> wrapper = {}) {
     s.write("answers-" + file, (load ? "l\n" : "n\n") + file + "\na\ny\ne\n");

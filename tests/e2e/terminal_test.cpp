@@ -8,12 +8,11 @@
 namespace emberfell::testing {
 namespace {
 
-// The game still waits after a second, asleep in the kernel: a busy wait
-// would spend most of that second on the processor.
+// The game still waits after a second, asleep: a busy wait would spend most
+// of that second on the processor.
 bool sleepswaiting(PtyGame& game) {
     const std::string schedstat = "/proc/" + std::to_string(game.pid()) + "/schedstat";
-    long long before = -1;
-    long long after = -1;
+    long long before = -1, after = -1;
     std::ifstream(schedstat) >> before;
     const bool waits = game.wait(1) == -1;
     std::ifstream(schedstat) >> after;
@@ -38,10 +37,9 @@ TEST(TerminalMode, RestoredAfterASignalDuringAKeyWait) {
 }
 
 // Left not blocking by an earlier program, the terminal still has the game
-// wait, asleep, for each key and line; an arrow key and a letter beyond
-// ASCII are one key press each, with no stray byte to draw the start menu
-// once more; the end of input ends the game cleanly; and where the terminal
-// cannot clear its screen, no escape sequence is sent.
+// wait, asleep, for each key and line; an arrow key and a letter beyond ASCII
+// are one key press each; the end of input ends the game cleanly; and where
+// the terminal cannot clear its screen, no escape sequence is sent.
 TEST(TerminalMode, NonBlockingKeysOfSeveralBytesEndOfInputNoEscapes) {
     for (const char* term : {"TERM=dumb", "-uTERM"}) {
         SCOPED_TRACE(term);
@@ -69,8 +67,8 @@ TEST(TerminalMode, NonBlockingKeysOfSeveralBytesEndOfInputNoEscapes) {
 TEST(JobControl, KeysAndTypedLinesWorkAfterStopBackgroundAndForeground) {
     Scratch s;
     PtyGame shell(s.dir, {"env", "PS1=$ ", "bash", "--norc", "--noprofile", "-i"});
-    // Each time, a pause for the game to reach its key wait and the shell to act.
-    const auto settled = [&](std::string_view typed, std::string_view shown) {
+    // A pause for the game to reach its key wait and the shell to act, then a step.
+    const auto settled = [&](auto typed, auto shown) {
         usleep(300000);
         return shell.play({{typed, shown}});
     };
@@ -109,9 +107,8 @@ TEST(RealTerminal, TheFinalQuestEndsTheGameWithTheScoreAndStartsNoProcess) {
     // Sixteen dragon fights, all won: 250 + 16.
     EXPECT_TRUE(game.shows("                              Game Completed!!\r\n\r\nScore: 266"))
         << game.output();
-    // One line: strace starting the game.
     const std::string log = s.read("strace.log");
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;  // strace starting the game
 }
 
 }  // namespace
