@@ -1,0 +1,115 @@
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "e2e/ptygame.h"
+
+namespace emberfell::testing {
+namespace {
+
+// The game still waits after a second, asleep: a busy wait would spend most
+// of that second on the processor.
+bool sleepswaiting(PtyGame& game) {
+    const std::string schedstat = "/proc/" + std::to_string(game.pid()) + "/schedstat";
+    long long before = -1, after = -1;
+    std::ifstream(schedstat) >> before;
+    const bool waits = game.wait(1) == -1;
+    std::ifstream(schedstat) >> after;
+    return waits && before >= 0 && after - before < 20000000;
+}
+
+// Ctrl-C typed, and the other signals that end a program sent, during a key
+// wait (raw: no Enter, no echo): the mode comes back and the game still ends
+// by that signal.
+TEST(TerminalMode, RestoredAfterASignalDuringAKeyWait) {
+    Scratch s;
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2}) {
+        SCOPED_TRACE(strsignal(sig));
+        PtyGame game(s.dir);
+        ASSERT_TRUE(game.untilkeywait());  // at the title
+        EXPECT_EQ(game.mode().c_lflag & (ICANON | ECHO), 0u);
+        sig == SIGINT ? game.send("\x03") : kill(game.pid(), sig) == 0;
+        const int status = game.wait();
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "status " << status;
+        EXPECT_TRUE(game.asfound());
+    }
+}
+
+// Left not blocking by an earlier program, the terminal still has the game
+// wait, asleep, for each key and line; an arrow key and a letter beyond ASCII
+// are one key press each; the end of input ends the game cleanly; and where
+// the terminal cannot clear its screen, no escape sequence is sent.
+TEST(TerminalMode, NonBlockingKeysOfSeveralBytesEndOfInputNoEscapes) {
+    for (const char* term : {"TERM=dumb", "-uTERM"}) {
+        SCOPED_TRACE(term);
+        Scratch s;
+        PtyGame game(s.dir, {"env", term, EMBERFELL_BINARY}, "", true);
+        ASSERT_TRUE(game.untilkeywait());
+        EXPECT_TRUE(sleepswaiting(game));  // at the title
+        ASSERT_TRUE(game.play({{"\x1b[A", "(C)redits\r\n? "}}));
+        EXPECT_TRUE(sleepswaiting(game));  // at the start menu
+        EXPECT_TRUE(game.asfound());       // a typed prompt has the terminal's own mode
+        ASSERT_TRUE(game.play({{"i\r", "exit game"}, {"\xc3\xa9", "(C)redits\r\n? "}}));
+        game.send("\x04");
+        game.expectcleanend();
+        const std::string& out = game.output();
+        // Two start menus: no stray byte of a key drew one more.
+        const auto second = out.find("(C)redits", out.find("(C)redits") + 1);
+        EXPECT_EQ(out.find("(C)redits", second + 1), std::string::npos) << out;
+        EXPECT_EQ(out.find('\x1b'), std::string::npos) << out;
+    }
+}
+
+// The game as a job of an interactive shell: stopped with Ctrl-Z during a
+// key wait, continued in the background and brought back, or started in the
+// background; keys and typed lines work afterwards as before.
+TEST(JobControl, KeysAndTypedLinesWorkAfterStopBackgroundAndForeground) {
+    Scratch s;
+    PtyGame shell(s.dir, {"env", "PS1=$ ", "bash", "--norc", "--noprofile", "-i"});
+    // A pause for the game to reach its key wait and the shell to act, then a step.
+    const auto settled = [&](auto typed, auto shown) {
+        usleep(300000);
+        return shell.play({{typed, shown}});
+    };
+    ASSERT_TRUE(shell.play({{"", "$ "},
+                            {EMBERFELL_BINARY "\r", "Version: 1.0.1"},
+                            {"x", "(C)redits\r\n? "},
+                            {"n\r", "Enter character name: "},
+                            {"Ann\r", "Welcome, Ann"}}));
+    ASSERT_TRUE(settled("\x1a", "Stopped") && shell.play({{"bg\r", "emberfell &"}}));
+    ASSERT_TRUE(settled("fg\r", "emberfell\r\n") && settled(" ", "(E)xit\r\n? "));
+    ASSERT_TRUE(shell.play({{"e\r", "Goodbye!!"}, {" ", "$ "}}));
+    ASSERT_TRUE(shell.play({{EMBERFELL_BINARY " &\r", "Version: 1.0.1"}}));
+    ASSERT_TRUE(settled("fg\r", "emberfell\r\n") && settled("x", "(C)redits\r\n? "));
+    ASSERT_TRUE(shell.play({{"n\r", "Enter character name: "}, {"\x04", "$ "}}));
+}
+
+// Played to the score screen by a knight who wins every fight in one blow,
+// every activity of the main menu once on the way (the fork's answer is the
+// first "1": left): no process started (strace records each one made).
+TEST(RealTerminal, TheFinalQuestEndsTheGameWithTheScoreAndStartsNoProcess) {
+    if (std::system("command -v strace >/dev/null 2>&1") != 0) GTEST_SKIP() << "no strace";
+    Scratch s;
+    s.write("saves/Hero",
+            "10000\n500\n500\n1000000\n85\n1000\n100\n0\n0\n5000\n250\n10000\n5000\n12\n"
+            "11\n11\n8\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n500\nHero\n");
+    std::string typed = "s\nl\nHero\nm\n0\nq\nn\nb\n0\ng\n8\ni\nn\ns\na\ny\nq\ny\n";
+    for (int i = 0; i < 200; ++i) typed += "1\n";
+    s.write("answers", typed);
+    PtyGame game(s.dir,
+                 {"strace", "-f", "-qq", "-ostrace.log",
+                  "-etrace=execve,execveat,fork,vfork,clone,clone3", EMBERFELL_BINARY},
+                 "answers");
+    game.expectcleanend(90, true);
+    EXPECT_TRUE(game.shows("You come upon several diamond dragons"));
+    EXPECT_TRUE(game.shows("It's gold plaque reads:\r\n\r\nHero\r\nThis hero killed the\r\n"));
+    // Sixteen dragon fights, all won: 250 + 16.
+    EXPECT_TRUE(game.shows("                              Game Completed!!\r\n\r\nScore: 266"))
+        << game.output();
+    const std::string log = s.read("strace.log");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;  // strace starting the game
+}
+
+}  // namespace
+}  // namespace emberfell::testing
