@@ -1,4 +1,4 @@
-// The player's turn: the attack, the spells and their costs, flight.
+// The player's turn: the spells and their costs, flight, answers that are no choice.
 
 #include <gtest/gtest.h>
 
@@ -25,19 +25,6 @@ struct Fight {
         return visit([&](vars& w) { battle(enemyhp, w, outcome); }, v, typed, rolls);
     }
 };
-
-TEST(Attack, RollsChooseTheBlowAndOtherAnswersAskAgain) {
-    vars v;
-    Fight f{10};
-    EXPECT_EQ(f.turn(v, "abc\n7\n99999999999999\n1\n", {1}),
-              turnscreen(v) + turnscreen(v) + turnscreen(v) + turnscreen(v) +
-                  "You attack\n Slash: -4 enemy HP\n");
-    // A blow to exactly 0 kills.
-    EXPECT_EQ(f.turn(v, "1\n", {3}),
-              turnscreen(v) + "You attack\n Slash: -6 enemy HP\n\nEnemy defeated!!\n[key]");
-    EXPECT_EQ(f.outcome, 1);
-    EXPECT_EQ(v.kills, 1);
-}
 
 TEST(Magic, TheWholeListAtBaseCostAndEachSpellsDamage) {
     // Wisdom 100 and will 0: every spell at its base cost and power.
@@ -86,15 +73,18 @@ TEST(Magic, CostsByWisdomAndCureIsNotRoundedDown) {
     EXPECT_EQ(v.hp, 10);
 }
 
-TEST(Run, PriceIsTwiceTheLevel) {
+TEST(Run, PriceIsTwiceTheLevelAndOtherAnswersAskAgain) {
     vars v{.gold = 9, .level = 5};
     const std::string ask = titleline +
                             "You will have to leave 10 gold behind to distract the monsters.\n"
                             "Are you going to run away?\n? ";
+    // Short of money, then declined, then answers that are no choice: the
+    // menu comes back each time until the attack.
     Fight f{100};
-    EXPECT_EQ(f.turn(v, "3\ny\n3\nn\n1\n", {1}),
+    EXPECT_EQ(f.turn(v, "3\ny\n3\nn\nabc\n7\n99999999999999\n1\n", {1}),
               turnscreen(v) + ask + "\nnot enough money!!\n[key]" + turnscreen(v) + ask +
-                  turnscreen(v) + "You attack\n Slash: -4 enemy HP\n");
+                  turnscreen(v) + turnscreen(v) + turnscreen(v) + turnscreen(v) +
+                  "You attack\n Slash: -4 enemy HP\n");
     EXPECT_EQ(v.gold, 9);
     // A paid flight skips the outcome test: a monster at 0 is not defeated.
     v.gold = 10;
