@@ -89,6 +89,22 @@ Experience: 450
     EXPECT_EQ(v.mp, 300);
 }
 
+TEST(Companions, ThatchAndDuranStrikeOnlyFromTheirSteps) {
+    // 40 a blow and every roll a 1: each monster lives through a few turns,
+    // so whoever has joined gets to strike.
+    Session s(repeat("1\n", 400));
+    s.con.settime(ScriptedConsole::timefor(1));
+    vars v = strongknight(1);
+    v.str = v.atk = 10;
+    EXPECT_EQ(count(s.run([&] { goblinden(v); }), "Thatch attacks\n"), 0);
+    v.quest = 5;
+    const std::string out = s.run([&] { harpies(v); });
+    const auto joins = out.find("You join the man in fighting!!\n");
+    EXPECT_EQ(count(out.substr(0, joins), "Duran attacks\n"), 0);
+    EXPECT_LT(out.find("Duran attacks\n", joins), out.find("Enemy defeated!!", joins));
+    EXPECT_GT(count(out.substr(0, joins), "Thatch attacks\n"), 0);
+}
+
 TEST(Corruption, PotionsGoPastTheCapsUntilTheGuildMastersFightEnds) {
     // Without the fifteenth answer the input ends at the guild master's first turn.
     for (bool won : {false, true}) {
