@@ -23,16 +23,11 @@ TEST(Lvlup, LevelOneToTwoWithTheStatPrompt) {
     EXPECT_EQ(visit(lvlup, v, "s\nv 7 w\n"), gains + prompt + "Strength +1\n" + prompt +
                                                  "Vitality +1\n" + prompt + prompt +
                                                  "Will +1\n[key]");
-    EXPECT_EQ(savetext(v), savetext({.maxhp = 22,
-                                     .str = 3,
-                                     .vit = 3,
-                                     .level = 2,
-                                     .expneed = 9,
-                                     .maxmp = 11,
-                                     .hp = 22,
-                                     .mp = 11,
-                                     .wis = 2,
-                                     .wil = 3}));
+    // clang-format off
+    const vars leveled{.maxhp = 22, .str = 3, .vit = 3, .level = 2, .expneed = 9, .maxmp = 11,
+                       .hp = 22, .mp = 11, .wis = 2, .wil = 3};
+    // clang-format on
+    EXPECT_EQ(savetext(v), savetext(leveled));
     v.exp = 8;  // one short: nothing happens
     EXPECT_EQ(visit(lvlup, v, ""), "");
     EXPECT_EQ(v.level, 2);

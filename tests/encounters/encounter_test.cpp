@@ -90,13 +90,10 @@ TEST(SpecialEncounters, KingOfDragonsRefusesFlightInBothFights) {
     const std::string refused =
         "You will have to leave 200 gold behind to distract the monsters.\nAre you going to run "
         "away?\n? You ran away!!\n[key]\nCan't run!!\n\nEnemy attacks\n";
-    vars v{.maxhp = 10000,
-           .str = 15000,
-           .atk = 0,
-           .gold = 1000,
-           .level = 100,
-           .expneed = 0,
-           .hp = 10000};
+    vars v = knight(15000, 10000);
+    v.gold = 1000;
+    v.level = 100;
+    v.expneed = 0;
     vars w = v;
     w.str = 5500;
     w.def = 5000;
@@ -114,31 +111,16 @@ TEST(SpecialEncounters, KingOfDragonsRefusesFlightInBothFights) {
 }
 
 TEST(EditedSaves, HugeValuesSaturate) {
-    const int big = INT_MAX;
-    vars v{.maxhp = big,
-           .str = big,
-           .vit = big,
-           .atk = big,
-           .def = big,
-           .gold = big,
-           .level = big,
-           .exp = big,
-           .expneed = big,
-           .kills = big,
-           .hp = big};
+    vars v = knight(INT_MAX, INT_MAX);
+    v.atk = v.level = v.vit = v.def = INT_MAX;
+    v.gold = v.exp = v.expneed = v.kills = INT_MAX;
     visit(genie, v, "1\nv\nv\nv\n", {1});  // the blow saturates and kills at once
     EXPECT_EQ(v.kills, INT_MAX);
     EXPECT_EQ(v.gold, 30000);  // held at the top, then trimmed by the limits
     EXPECT_EQ(v.exp, 0);       // INT_MAX + 75 held at INT_MAX, spent on the level
-    const int least = INT_MIN;
-    vars w{.maxhp = big,
-           .str = least,
-           .vit = least,
-           .atk = least,
-           .level = least,
-           .hp = big,
-           .spells = 12,
-           .wis = least};
+    vars w = knight(INT_MIN, INT_MAX);
+    w.atk = w.wis = w.vit = w.level = INT_MIN;
+    w.spells = 12;
     int enemyhp = INT_MIN + 5;
     int outcome = 0;
     Session s("2\n12\n3\ny\n");
