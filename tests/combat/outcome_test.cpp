@@ -26,6 +26,9 @@ your hands.
         const std::string shown = s.run([&] { winlose(10, v); }), text = texts[roll - 1];
         EXPECT_EQ(shown.substr(0, titleline.size() + text.size()), titleline + text);
         EXPECT_EQ(shown.substr(shown.size() - gameover.size()), gameover);
+        if (roll == 2) {
+            EXPECT_EQ(shown, titleline + text + gameover);  // the whole screen
+        }
         EXPECT_TRUE(s.ended() && s.status() == 0);
     }
 }
