@@ -29,7 +29,11 @@ TEST(TerminalMode, RestoredAfterASignalDuringAKeyWait) {
         PtyGame game(s.dir);
         ASSERT_TRUE(game.untilkeywait());  // at the title
         EXPECT_EQ(game.mode().c_lflag & (ICANON | ECHO), 0u);
-        sig == SIGINT ? game.send("\x03") : kill(game.pid(), sig) == 0;
+        if (sig == SIGINT) {
+            game.send("\x03");  // Ctrl-C typed
+        } else {
+            kill(game.pid(), sig);
+        }
         const int status = game.wait();
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << "status " << status;
         EXPECT_TRUE(game.asfound());
