@@ -59,8 +59,9 @@ set_property(TARGET emberfell PROPERTY RULE_LAUNCH_LINK
   "${CMAKE_COMMAND} -E env EM_CLOSURE_COMPILER=${webdir}/node_modules/.bin/google-closure-compiler")
 
 # The page's own files and xterm's, copied whenever they change.
+file(GLOB pagesources CONFIGURE_DEPENDS RELATIVE ${webdir}/page ${webdir}/page/*)
 set(pagefiles)
-foreach(file index.html page.js page.css)
+foreach(file ${pagesources})
   add_custom_command(
     OUTPUT ${pagedir}/${file}
     COMMAND ${CMAKE_COMMAND} -E copy ${webdir}/page/${file} ${pagedir}/${file}
@@ -80,6 +81,7 @@ add_custom_target(emberfell_page ALL DEPENDS ${pagefiles})
 
 # The browser tests: the page served on 127.0.0.1 to headless Chromium.
 enable_testing()
-add_test(NAME browser COMMAND ${NODE} --test ${webdir}/tests/page.test.mjs)
+file(GLOB browsertests CONFIGURE_DEPENDS ${webdir}/tests/*.test.mjs)
+add_test(NAME browser COMMAND ${NODE} --test ${browsertests})
 set_tests_properties(browser PROPERTIES
   ENVIRONMENT "EMBERFELL_PAGE=${pagedir}" TIMEOUT 600)

@@ -1,0 +1,155 @@
+// The knights saved in the browser: the game's saves directory kept in the
+// browser's storage (or, where the browser keeps nothing, in memory until
+// the page is closed), the list of knights, export and import.
+
+const savesdir = '/saves';
+
+// True when the saves directory and the browser's storage agree. A sync
+// that neither succeeds nor fails in time (storage that errs in ways the
+// sync does not report) counts as failed, so the game never waits for ever.
+const syncwait = 10000;
+
+const largestsave = 65536;
+
+// The saves of the games on this page. `say` puts a line in the page's
+// status; `focus` gives the keys back to the game after a control is used.
+export function savedknights({say, focus}) {
+  const knights = document.getElementById('knights');
+  const exportbutton = document.getElementById('export');
+  const importfile = document.getElementById('import');
+
+  let game = null;
+  // The saves directory read from the browser's storage; the game starts
+  // at once, and takes no typed line (no name to load) before this is done.
+  let ready = null;
+  // Whether the browser keeps the saves; when it does not, the saves of
+  // this page's games live in memory until the page is closed.
+  let lasting = false;
+  let memorysaves = new Map();
+
+  function savefiles() {
+    return game.saves.list(savesdir);
+  }
+
+  function listknights() {
+    const names = savefiles().sort();
+    const options = names.map((name) => new Option(name, name));
+    if (!names.length) options.push(new Option('none saved', ''));
+    knights.replaceChildren(...options);
+    knights.disabled = exportbutton.disabled = names.length === 0;
+  }
+
+  function keepinmemory() {
+    memorysaves = new Map(savefiles().map((name) => [name, game.saves.read(`${savesdir}/${name}`)]));
+  }
+
+  function syncsaves(fromstorage) {
+    return new Promise((resolve) => {
+      const timer = setTimeout(() => resolve(false), syncwait);
+      const finish = (ok) => {
+        clearTimeout(timer);
+        resolve(ok);
+      };
+      try {
+        game.saves[fromstorage ? 'load' : 'store'](savesdir, (error) => finish(!error));
+      } catch {
+        finish(false);
+      }
+    });
+  }
+
+  async function mountsaves() {
+    game.saves.mount(savesdir);
+    lasting = await syncsaves(true);
+    if (!lasting) {
+      for (const [name, bytes] of memorysaves) game.saves.write(`${savesdir}/${name}`, bytes);
+      say('This browser keeps nothing for this page: saved knights last only until the page is ' +
+          'closed. Export a knight to keep it.');
+    }
+    listknights();
+  }
+
+  // The saves directory as it is now into the browser's storage.
+  async function persist() {
+    await ready;
+    listknights();
+    if (!lasting) {
+      keepinmemory();
+      return true;
+    }
+    const stored = await syncsaves(false);
+    if (!stored) say('The browser refused to store the save.');
+    return stored;
+  }
+
+  exportbutton.addEventListener('click', async () => {
+    const name = knights.value;
+    if (!game || !name) return;
+    await ready;
+    const bytes = game.saves.read(`${savesdir}/${name}`);
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+    focus();
+  });
+
+  // The knight's name is the save's 29th line (without a CR before its line
+  // end, at most 25 bytes, up to any NUL); a file without one is named
+  // after the file itself.
+  function knightname(bytes, filename) {
+    const decoder = new TextDecoder();
+    let start = 0;
+    for (let line = 1; line < 29 && start < bytes.length; line++) {
+      const end = bytes.indexOf(10, start);
+      start = end < 0 ? bytes.length : end + 1;
+    }
+    let end = bytes.indexOf(10, start);
+    if (end < 0) end = bytes.length;
+    let name = bytes.subarray(start, end);
+    if (name.length && name[name.length - 1] === 13) name = name.subarray(0, name.length - 1);
+    name = name.subarray(0, 25);
+    const nul = name.indexOf(0);
+    if (nul >= 0) name = name.subarray(0, nul);
+    const fromfile = new TextEncoder().encode(filename).subarray(0, 25);
+    return decoder.decode(name.length ? name : fromfile);
+  }
+
+  importfile.addEventListener('change', async () => {
+    const file = importfile.files[0];
+    importfile.value = '';
+    focus();
+    if (!file || !game) return;
+    await ready;
+    if (file.size > largestsave) {
+      say(`${file.name} is far too large to be a save of this game.`);
+      return;
+    }
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const name = knightname(bytes, file.name);
+    if (name === '' || name === '.' || name === '..' || name.includes('/')) {
+      say(`${file.name} names no knight that can be saved here.`);
+      return;
+    }
+    const replaced = savefiles().includes(name);
+    game.saves.write(`${savesdir}/${name}`, bytes);
+    if (!(await persist())) return;
+    say(`${replaced ? 'Replaced' : 'Imported'} ${name}: choose (L)oad Game and type ${name}.`);
+  });
+
+  return {
+    // A new game's saves directory, from the browser's storage.
+    attach(newgame) {
+      game = newgame;
+      ready = mountsaves();
+    },
+    // Resolves once the saves directory has been read.
+    ready: () => ready,
+    persist,
+    // At the end of a game: what it saved stays for the next one.
+    gameover() {
+      if (!lasting) keepinmemory();
+    },
+  };
+}
