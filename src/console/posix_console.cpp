@@ -68,8 +68,6 @@ void enterraw() {
     if (tcsetattr(terminalfd, TCSANOW, &keymode) != 0) rawnow = 0;
 }
 
-// A signal that ends the game puts the terminal back first and then takes
-// its ordinary course, so the exit status still tells of the signal.
 void unblock(int sig) {
     sigset_t set;
     sigemptyset(&set);
@@ -85,9 +83,57 @@ void handle(int sig, void (*handler)(int)) {
     sigaction(sig, &action, nullptr);
 }
 
-void onfatal(int sig) {
+// Whether a signal left to its default action ends the game: all but those
+// that stop it (Ctrl-Z is caught on its own, below), continue it or pass it
+// by. Those that no program can catch are refused by sigaction itself.
+bool endsthegame(int sig) {
+    switch (sig) {
+        case SIGTSTP:
+        case SIGTTIN:
+        case SIGTTOU:
+        case SIGSTOP:
+        case SIGCONT:
+        case SIGCHLD:
+        case SIGURG:
+        case SIGWINCH:
+#ifdef SIGINFO
+        case SIGINFO:
+#endif
+            return false;
+        default:
+            return true;
+    }
+}
+
+// The highest signal number there is, real-time signals included.
+int lastsignal() {
+#ifdef SIGRTMAX
+    return SIGRTMAX < NSIG ? SIGRTMAX : NSIG - 1;
+#else
+    return NSIG - 1;
+#endif
+}
+
+// What each signal the game catches did before: its default action, or a
+// handler set before the game started (a sanitizer's), which is given the
+// signal once the terminal is back.
+struct sigaction previous[NSIG];
+
+// A fault of the processor (a bad address, a division by zero, an illegal
+// instruction), not the same signal sent by kill or raise: that comes again
+// on return from the handler, now to the action it had before.
+bool processorfault(int sig, const siginfo_t* info) {
+    if (sig != SIGSEGV && sig != SIGBUS && sig != SIGFPE && sig != SIGILL) return false;
+    return info && info->si_code > 0 && info->si_code != SI_USER && info->si_code != SI_QUEUE;
+}
+
+// A signal that ends the game puts the terminal back first and then takes
+// its ordinary course, so the exit status (and a core dump) still tells of
+// the signal: sent again, or for a fault, met again.
+void onfatal(int sig, siginfo_t* info, void*) {
     restoreterminal();
-    handle(sig, SIG_DFL);
+    sigaction(sig, &previous[sig], nullptr);
+    if (processorfault(sig, info)) return;
     unblock(sig);
     std::raise(sig);
 }
@@ -121,6 +167,20 @@ void catchunlessignored(int sig, void (*handler)(int)) {
     struct sigaction before {};
     if (sigaction(sig, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) return;
     handle(sig, handler);
+}
+
+// Every signal that would end the game is caught, but those ignored stay so.
+void catchfatal() {
+    for (int sig = 1; sig <= lastsignal(); ++sig) {
+        if (!endsthegame(sig) || sigaction(sig, nullptr, &previous[sig]) != 0 ||
+            previous[sig].sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action {};
+        action.sa_sigaction = onfatal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_SIGINFO | SA_RESTART;
+        sigaction(sig, &action, nullptr);
+    }
 }
 
 int openterminal() {
@@ -314,8 +374,7 @@ class PosixConsole final : public Console {
         if (terminalfd >= 0) {
             makeblocking(terminalfd);
             std::atexit(restoreterminal);
-            for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2})
-                catchunlessignored(sig, onfatal);
+            catchfatal();
             catchunlessignored(SIGTSTP, onstop);
             handle(SIGCONT, oncontinue);
         }
