@@ -103,11 +103,18 @@ Welcome, Sir Ayla, your adventure is just beginning...`);
   // Typed at once: the key wait takes x, the main menu's prompt the line
   // "a" (save), the save's question the line "n".
   await paste(page, 'xa\nn\n');
-  await expectscreen(page, `${heading}
+  const notsaved = `${heading}
 Are you sure you want to save? n
 
 
-                                not saved`);
+                                not saved`;
+  await expectscreen(page, notsaved);
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+  // A paste of a megabyte: a line keeps its first 4095 characters, the last
+  // of them the answer (a for save); the next line answers the save.
+  await paste(page, `${' '.repeat(4094)}a${'x'.repeat(1 << 20)}\nn\n`);
+  await expectscreen(page, notsaved);
   await type(page, 'k');
   await expectscreen(page, mainmenu);
   await type(page, 'e\n');
