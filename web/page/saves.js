@@ -11,6 +11,9 @@ const syncwait = 10000;
 
 const largestsave = 65536;
 
+// Every tab of the page tells the others when it has stored a save.
+const savenews = 'emberfell-saves';
+
 // The saves of the games on this page. `say` puts a line in the page's
 // status; `focus` gives the keys back to the game after a control is used.
 export function savedknights({say, focus}) {
@@ -22,6 +25,9 @@ export function savedknights({say, focus}) {
   // The saves directory read from the browser's storage; the game starts
   // at once, and takes no typed line (no name to load) before this is done.
   let ready = null;
+  // The browser's storage is read and written one sync at a time.
+  let syncing = Promise.resolve();
+  const news = typeof BroadcastChannel === 'function' ? new BroadcastChannel(savenews) : null;
   // Whether the browser keeps the saves; when it does not, the saves of
   // this page's games live in memory until the page is closed.
   let lasting = false;
@@ -31,10 +37,13 @@ export function savedknights({say, focus}) {
     return game.saves.list(savesdir);
   }
 
+  // The list of knights, the one chosen kept chosen.
   function listknights() {
     const names = savefiles().sort();
-    const options = names.map((name) => new Option(name, name));
+    const options = names.map((name) => new Option(name, name, false, name === knights.value));
     if (!names.length) options.push(new Option('none saved', ''));
+    const listed = [...knights.options].map((option) => option.text);
+    if (options.map((option) => option.text).join('/') === listed.join('/')) return;
     knights.replaceChildren(...options);
     knights.disabled = exportbutton.disabled = names.length === 0;
   }
@@ -44,7 +53,7 @@ export function savedknights({say, focus}) {
   }
 
   function syncsaves(fromstorage) {
-    return new Promise((resolve) => {
+    const sync = syncing.then(() => new Promise((resolve) => {
       const timer = setTimeout(() => resolve(false), syncwait);
       const finish = (ok) => {
         clearTimeout(timer);
@@ -55,7 +64,9 @@ export function savedknights({say, focus}) {
       } catch {
         finish(false);
       }
-    });
+    }));
+    syncing = sync;
+    return sync;
   }
 
   async function mountsaves() {
@@ -78,9 +89,21 @@ export function savedknights({say, focus}) {
       return true;
     }
     const stored = await syncsaves(false);
-    if (!stored) say('The browser refused to store the save.');
+    if (stored) news?.postMessage('saved');
+    else say('The browser refused to store the save.');
     return stored;
   }
+
+  // The saves directory brought up to what the browser's storage holds now,
+  // saves made in other tabs included.
+  async function current() {
+    await ready;
+    if (!lasting) return;
+    await syncsaves(true);
+    listknights();
+  }
+
+  if (news) news.onmessage = () => current();
 
   exportbutton.addEventListener('click', async () => {
     const name = knights.value;
@@ -144,8 +167,9 @@ export function savedknights({say, focus}) {
       game = newgame;
       ready = mountsaves();
     },
-    // Resolves once the saves directory has been read.
-    ready: () => ready,
+    // Resolves once the saves directory holds what the browser's storage
+    // holds now: before each typed line the game takes.
+    current,
     persist,
     // At the end of a game: what it saved stays for the next one.
     gameover() {

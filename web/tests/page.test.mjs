@@ -205,6 +205,23 @@ async function save(page) {
   await type(page, 'k');
 }
 
+// Waits until the page lists these knights for export (in a tab in front
+// or behind), among the knights of earlier tests.
+async function knightslisted(page, names) {
+  await page.waitForFunction((want) => {
+    const listed = [...document.querySelectorAll('#knights option')].map((o) => o.value);
+    return want.every((name) => listed.includes(name));
+  }, {polling: 50, timeout: 10000}, names);
+}
+
+const loadedscreen = (name) => `${heading}
+Enter character name to load: ${name}
+
+
+                                  loading...
+
+                                  loaded`;
+
 // A new knight's save, as the game writes it.
 const aylasave = '10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n' + '0\n'.repeat(9) +
                  '1\n1\nAyla\n';
@@ -218,13 +235,7 @@ test('a save lasts over a reload, and exports and imports byte for byte', async 
   await page.reload();
   await expectscreen(page, titlescreen);
   await type(page, 'k l\nAyla\n');
-  await expectscreen(page, `${heading}
-Enter character name to load: Ayla
-
-
-                                  loading...
-
-                                  loaded`);
+  await expectscreen(page, loadedscreen('Ayla'));
   await type(page, 'k');
   await expectscreen(page, mainmenu);
 
@@ -238,25 +249,43 @@ Enter character name to load: Ayla
   await page.close();
 });
 
-test('a save in one tab keeps the knight another tab saved', async () => {
+test('a save in one tab keeps the knight another tab saved, and is seen there at once',
+     async () => {
   const first = await openpage(session);
   const second = await openpage(session);
   await first.bringToFront();
   await newknight(first, 'Twin One');
   await save(first);
   await second.bringToFront();
+  await knightslisted(second, ['Twin One']);
   await newknight(second, 'Twin Two');
   await save(second);
+  await knightslisted(first, ['Twin One', 'Twin Two']);
+  // The second tab's next game, at the start menu, then the first tab
+  // replaces Twin Two: the second tab loads the knight the browser holds
+  // now, and its save keeps it.
+  await type(second, 'e\nk');
+  await status(second, gameover);
+  await type(second, 'kk');
+  await expectscreen(second, startmenu);
+  await first.bringToFront();
+  const richer = aylasave.replace('\n0\n1\n0\n4', '\n500\n1\n0\n4').replace('Ayla', 'Twin Two');
+  const file = join(downloads, 'richer');
+  await writeFile(file, richer);
+  await importknight(first, file);
+  await status(first, 'Replaced Twin Two: choose (L)oad Game and type Twin Two.');
+  await second.bringToFront();
+  await type(second, 'l\nTwin Two\n');
+  await expectscreen(second, loadedscreen('Twin Two'));
+  await type(second, 'k');
+  await save(second);
+  assert.equal((await exportknight(second, 'Twin Two', downloads)).toString('latin1'), richer);
+
   await first.bringToFront();
   await first.reload();
   await type(first, 'k l\nTwin One\n');
-  await expectscreen(first, `${heading}
-Enter character name to load: Twin One
-
-
-                                  loading...
-
-                                  loaded`);
+  await expectscreen(first, loadedscreen('Twin One'));
+  assert.deepEqual([...first.errors, ...second.errors], []);
   await first.close();
   await second.close();
 });
