@@ -1,5 +1,6 @@
 // Saves of the real binary where the file system is not as the game left it:
-// one record whole, "saved" only when it is there, nothing left untidied.
+// one record whole, "saved" only when it is there, nothing left untidied;
+// and knights' names as text, whatever keys typed them or file held them.
 
 #include <cstdlib>
 #include <filesystem>
@@ -104,6 +105,37 @@ TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
     EXPECT_TRUE(says(saving(s, "B", true), "saved"));
     EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 200));
     EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);  // A, B and Ann
+}
+
+TEST(RealSaves, NamesAreText) {
+    Scratch s;
+    const std::string saves = s.dir + "/saves/";
+    // Arrow keys and a Backspace typed into the name: the keys' escape
+    // sequences go whole, and the knight is saved by the name shown.
+    PtyGame typed(s.dir, {"env", "TERM=dumb", EMBERFELL_BINARY});
+    EXPECT_TRUE(typed.play({{" ", "? "},
+                            {"n\r", "Enter character name: "},
+                            {"Rolamd\x1b[D\x1b[D\x7fn\r",
+                             "\r\nWelcome, Rolamd, your adventure is just beginning...\r\n"},
+                            {" ", "? "},
+                            {"a\r", "save? "},
+                            {"y\r", "saved"},
+                            {" ", "? "},
+                            {"e\r", "Goodbye"}}));
+    typed.send(" ");
+    typed.expectcleanend();
+    EXPECT_EQ(s.read("saves/Rolamd"), newknight("Rolamd"));
+    // A save whose name retitles the terminal, repaints the screen and asks
+    // for the cursor's place: the name keeps its letters, and the screen is
+    // sent no escape at all (nor a bell).
+    s.write("saves/Pwned", newknight("\x1b]0;PWNED\x07\x1b[2J\x1b[5;5HQ\x1b[6n\x1b[6n\x1b[6n"));
+    s.write("answers", "l\nPwned\ns\na\ny\ne\n");
+    PtyGame loaded(s.dir, {"env", "TERM=dumb", EMBERFELL_BINARY}, "answers");
+    loaded.expectcleanend(60, true);
+    EXPECT_TRUE(loaded.shows("\r\nName: 0;PWNEDQ\r\n")) << loaded.output();
+    EXPECT_EQ(loaded.output().find_first_of("\x1b\x07"), std::string::npos) << loaded.output();
+    EXPECT_EQ(s.read("saves/0;PWNEDQ"), newknight("0;PWNEDQ"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);
 }
 
 }  // namespace
