@@ -2,6 +2,7 @@
 // one record whole, "saved" only when it is there, nothing left untidied;
 // and knights' names as text, whatever keys typed them or file held them.
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -16,6 +17,12 @@ namespace fs = std::filesystem;
 const std::string openerror = "An error occured while opening the file";
 // How an unfinished save's name begins; its writer's process id follows.
 const std::string unfinished = ".emberfell-unfinished-";
+
+// How the unfinished saves of the game with this process id begin.
+std::string unfinishedby(pid_t pid) {
+    const std::string digits = std::to_string(pid);
+    return unfinished + std::string(10 - digits.size(), '0') + digits + "-";
+}
 
 // The save of a new knight with this name and gold.
 std::string newknight(const std::string& name, int gold = 0) {
@@ -55,7 +62,7 @@ TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
     // writes through one; and a private save stays private.
     s.write("outside", "mine\n");
     PtyGame game = saving(s, "Cy", false);
-    const std::string games = saves + unfinished + std::to_string(game.pid()) + "-";
+    const std::string games = saves + unfinishedby(game.pid());
     for (const char* count : {"0", "1", "2"}) fs::create_symlink(s.dir + "/outside", games + count);
     EXPECT_TRUE(says(std::move(game), "saved"));
     EXPECT_EQ(s.read("outside"), "mine\n");
@@ -107,9 +114,20 @@ TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
     EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);  // A, B and Ann
 }
 
-TEST(RealSaves, NamesAreText) {
+// A one-digit process id that no process has here (0 if all have one).
+pid_t gonepid() {
+    for (pid_t pid = 9; pid > 1; --pid) {
+        if (kill(pid, 0) != 0 && errno == ESRCH) return pid;
+    }
+    return 0;
+}
+
+TEST(RealSaves, NamesAreTextAndNoUnfinishedSave) {
     Scratch s;
     const std::string saves = s.dir + "/saves/";
+    // A knight whose name is that of an unfinished save of a game gone.
+    const std::string lookalike = unfinished + std::to_string(gonepid()) + "-0";
+    s.write("saves/" + lookalike, newknight(lookalike));
     // Arrow keys and a Backspace typed into the name: the keys' escape
     // sequences go whole, and the knight is saved by the name shown.
     PtyGame typed(s.dir, {"env", "TERM=dumb", EMBERFELL_BINARY});
@@ -125,6 +143,7 @@ TEST(RealSaves, NamesAreText) {
     typed.send(" ");
     typed.expectcleanend();
     EXPECT_EQ(s.read("saves/Rolamd"), newknight("Rolamd"));
+    EXPECT_EQ(s.read("saves/" + lookalike), newknight(lookalike));
     // A save whose name retitles the terminal, repaints the screen and asks
     // for the cursor's place: the name keeps its letters, and the screen is
     // sent no escape at all (nor a bell).
@@ -135,7 +154,7 @@ TEST(RealSaves, NamesAreText) {
     EXPECT_TRUE(loaded.shows("\r\nName: 0;PWNEDQ\r\n")) << loaded.output();
     EXPECT_EQ(loaded.output().find_first_of("\x1b\x07"), std::string::npos) << loaded.output();
     EXPECT_EQ(s.read("saves/0;PWNEDQ"), newknight("0;PWNEDQ"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 4);
 }
 
 }  // namespace
