@@ -82,4 +82,18 @@ Module['saves'] = {
   'write': function (path, bytes) {
     FS.writeFile(path, bytes);
   },
+  // The name the game gives the knight of a save file (the file's bytes, a
+  // Uint8Array, and its name), by the game's own rule; '' when none.
+  'knightname': function (bytes, filename) {
+    var name = new TextEncoder().encode(filename);
+    var text = _malloc(bytes.length + 1);
+    var file = _malloc(name.length + 1);
+    HEAPU8.set(bytes, text);
+    HEAPU8.set(name, file);
+    HEAPU8[file + name.length] = 0;
+    var kept = UTF8ToString(_knightname(text, bytes.length, file));
+    _free(text);
+    _free(file);
+    return kept;
+  },
 };
