@@ -74,7 +74,7 @@ export function savedknights({say, focus}) {
     lasting = await syncsaves(true);
     if (!lasting) {
       for (const [name, bytes] of memorysaves) game.saves.write(`${savesdir}/${name}`, bytes);
-      say('This browser keeps nothing for this page: saved knights last only until the page is ' +
+      tell('This browser keeps nothing for this page: saved knights last only until the page is ' +
           'closed. Export a knight to keep it.');
     }
     listknights();
@@ -90,20 +90,36 @@ export function savedknights({say, focus}) {
     }
     const stored = await syncsaves(false);
     if (stored) news?.postMessage('saved');
-    else say('The browser refused to store the save.');
+    else tell('The browser refused to store the save.');
     return stored;
   }
 
   // The saves directory brought up to what the browser's storage holds now,
   // saves made in other tabs included.
-  async function current() {
+  async function refresh() {
     await ready;
     if (!lasting) return;
     await syncsaves(true);
     listknights();
   }
 
-  if (news) news.onmessage = () => current();
+  if (news) news.onmessage = () => refresh();
+
+  // An import's message stays for the two lines of a load (the start menu's
+  // answer, then the name) and goes with the second: whatever the player
+  // does, once they have gone on.
+  let importlines = 0;
+
+  function tell(text) {
+    importlines = 0;
+    say(text);
+  }
+
+  // Before each line the game takes.
+  async function nextline() {
+    await refresh();
+    if (importlines && --importlines === 0) say('');
+  }
 
   exportbutton.addEventListener('click', async () => {
     const name = knights.value;
@@ -118,27 +134,6 @@ export function savedknights({say, focus}) {
     focus();
   });
 
-  // The knight's name is the save's 29th line (without a CR before its line
-  // end, at most 25 bytes, up to any NUL); a file without one is named
-  // after the file itself.
-  function knightname(bytes, filename) {
-    const decoder = new TextDecoder();
-    let start = 0;
-    for (let line = 1; line < 29 && start < bytes.length; line++) {
-      const end = bytes.indexOf(10, start);
-      start = end < 0 ? bytes.length : end + 1;
-    }
-    let end = bytes.indexOf(10, start);
-    if (end < 0) end = bytes.length;
-    let name = bytes.subarray(start, end);
-    if (name.length && name[name.length - 1] === 13) name = name.subarray(0, name.length - 1);
-    name = name.subarray(0, 25);
-    const nul = name.indexOf(0);
-    if (nul >= 0) name = name.subarray(0, nul);
-    const fromfile = new TextEncoder().encode(filename).subarray(0, 25);
-    return decoder.decode(name.length ? name : fromfile);
-  }
-
   importfile.addEventListener('change', async () => {
     const file = importfile.files[0];
     importfile.value = '';
@@ -146,19 +141,24 @@ export function savedknights({say, focus}) {
     if (!file || !game) return;
     await ready;
     if (file.size > largestsave) {
-      say(`${file.name} is far too large to be a save of this game.`);
+      tell(`${file.name} is far too large to be a save of this game.`);
       return;
     }
     const bytes = new Uint8Array(await file.arrayBuffer());
-    const name = knightname(bytes, file.name);
+    // Stored under the name the game gives the knight when it loads the
+    // file: the name the player types to load it.
+    const name = game.saves.knightname(bytes, file.name);
     if (name === '' || name === '.' || name === '..' || name.includes('/')) {
-      say(`${file.name} names no knight that can be saved here.`);
+      tell(`${file.name} names no knight that can be saved here.`);
       return;
     }
+    await refresh();
     const replaced = savefiles().includes(name);
     game.saves.write(`${savesdir}/${name}`, bytes);
     if (!(await persist())) return;
-    say(`${replaced ? 'Replaced' : 'Imported'} ${name}: choose (L)oad Game and type ${name}.`);
+    tell(`${replaced ? 'Replaced' : 'Imported'} ${name}: to play, choose (L)oad Game at the ` +
+         `start menu and type ${name}`);
+    importlines = 2;
   });
 
   return {
@@ -167,12 +167,14 @@ export function savedknights({say, focus}) {
       game = newgame;
       ready = mountsaves();
     },
-    // Resolves once the saves directory holds what the browser's storage
-    // holds now: before each typed line the game takes.
-    current,
+    // Before each typed line the game takes: resolves once the saves
+    // directory holds what the browser's storage holds now.
+    nextline,
     persist,
-    // At the end of a game: what it saved stays for the next one.
+    // At the end of a game: what it saved stays for the next one, and the
+    // page's message is the game's end.
     gameover() {
+      importlines = 0;
       if (!lasting) keepinmemory();
     },
   };
