@@ -25,10 +25,9 @@ function keyend(data, i) {
 // in at once.
 const plainrun = /[^\x00-\x1f\x7f\x1b]+/y;
 
-// The first `room` letters of a run, as a letter beyond the BMP is one
-// letter; the whole run when it has no more.
+// The first `room` letters of a run (a letter beyond the BMP is one
+// letter); the whole run when it has no more.
 function firstletters(run, room) {
-  if (run.length <= room) return run;
   let end = 0;
   for (let count = 0; count < room && end < run.length; count++) {
     end += run.codePointAt(end) > 0xffff ? 2 : 1;
@@ -87,15 +86,15 @@ export function keyboard(term) {
     const kept = firstletters(run, longestline - letters);
     if (kept) {
       editing += kept;
-      letters += kept === run ? [...run].length : longestline - letters;
+      letters += [...kept].length;
       term.write(kept);
     }
     return true;
   }
 
+  // The last letter's length in the line's text: 2 beyond the BMP.
   function lastletter() {
-    const code = editing.codePointAt(editing.length - 2);
-    return code > 0xffff ? 2 : 1;
+    return editing.codePointAt(editing.length - 2) > 0xffff ? 2 : 1;
   }
 
   // Line editing with echo, as on a terminal.

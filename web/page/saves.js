@@ -74,8 +74,8 @@ export function savedknights({say, focus}) {
     lasting = await syncsaves(true);
     if (!lasting) {
       for (const [name, bytes] of memorysaves) game.saves.write(`${savesdir}/${name}`, bytes);
-      tell('This browser keeps nothing for this page: saved knights last only until the page is ' +
-          'closed. Export a knight to keep it.');
+      tell('This browser keeps nothing for this page: saved knights last only until the page ' +
+           'is closed. Export a knight to keep it.');
     }
     listknights();
   }
