@@ -23,7 +23,8 @@ void readsave(vars& v, const std::string& text, const std::string& fallbackname)
 
 // The name a save file's text gives its knight: the line after the one its
 // 28th number ends on, as a name is kept (cutname); where that keeps
-// nothing, the name `filename` (the file's own) keeps, which may be nothing.
+// nothing, the file's own name `filename`, kept the same way ("" when
+// neither gives one).
 std::string savename(const std::string& text, const std::string& filename);
 
 }  // namespace emberfell

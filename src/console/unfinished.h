@@ -19,9 +19,9 @@ std::string unfinishedname(const std::string& directory, char separator, unsigne
                            int count);
 
 // The process that wrote an unfinished file of this name, or 0 when the name
-// is not one. A name a knight can have is never one, whatever it looks like:
-// neither a knight's save nor an unfinished file of an earlier game that
-// wrote the process id without zeros is taken for one then.
+// is not one. A name of 25 bytes or fewer never is, whatever it looks like:
+// it may be a knight's. (Earlier games wrote the id without zeros; their
+// files of one-digit processes are left where they are.)
 unsigned long unfinishedwriter(std::string_view name);
 
 }  // namespace emberfell
