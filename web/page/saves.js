@@ -146,10 +146,13 @@ export function savedknights({say, focus}) {
     }
     const bytes = new Uint8Array(await file.arrayBuffer());
     // Stored under the name the game gives the knight when it loads the
-    // file: the name the player types to load it.
+    // file: the name the player types to load it. The name must come
+    // through the load prompt whole (bytes that are no letters, spelt here
+    // as U+FFFD, can make it longer than a name) and be a file's name.
     const name = game.saves.knightname(bytes, file.name);
-    if (name === '' || name === '.' || name === '..' || name.includes('/')) {
-      tell(`${file.name} names no knight that can be saved here.`);
+    const typed = game.saves.knightname(new Uint8Array(), name);
+    if (typed !== name || name === '' || name === '.' || name === '..' || name.includes('/')) {
+      tell(`${file.name} names no knight that can be loaded here.`);
       return;
     }
     await refresh();

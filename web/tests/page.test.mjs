@@ -311,6 +311,14 @@ test('saves imported under the names they load by, and a whole goblin fight with
   await writeFile(twofold, aylasave.replace('10\n1\n', '10 1\n').replace('Ayla', 'Twofold'));
   await importknight(page, twofold);
   await status(page, imported('Imported', 'Twofold'));
+  // Three bytes that are no letters, then 22 letters: the page spells the
+  // name longer than the load prompt takes, so it cannot be loaded here.
+  const stray = join(downloads, 'Stray.sav');
+  await writeFile(stray, Buffer.concat([Buffer.from(aylasave.replace('Ayla\n', '')),
+                                        Buffer.from([0xff, 0xfe, 0xfd]),
+                                        Buffer.from(`${'a'.repeat(22)}\n`)]));
+  await importknight(page, stray);
+  await status(page, 'Stray.sav names no knight that can be loaded here.');
   const file = join(downloads, 'Rowan.sav');
   await writeFile(file, windowssave);
   await importknight(page, file);
