@@ -35,6 +35,9 @@ target_link_options(emberfell PRIVATE
   -sENVIRONMENT=web
   -sINVOKE_RUN=0
   "-sEXPORTED_RUNTIME_METHODS=['callMain']"
+  # The game's rule for an imported save's name (web_saves.js), and the
+  # memory it is handed the file in.
+  "-sEXPORTED_FUNCTIONS=['_main','_knightname','_malloc','_free']"
   -lidbfs.js
   --post-js ${CMAKE_SOURCE_DIR}/src/console/web_saves.js)
 set_property(TARGET emberfell APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/console/web_saves.js)

@@ -1,11 +1,15 @@
 #include "console/console.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <system_error>
 
+#include "console/input.h"
 #include "console/unfinished.h"
 
 namespace emberfell {
@@ -16,16 +20,26 @@ Console* current = nullptr;
 
 namespace fs = std::filesystem;
 
+// The digits of a writer in an unfinished file's name: enough for any
+// process id, and enough that the name is longer than a knight's.
+constexpr std::size_t writerdigits = 10;
+
+// An unfinished file's name in its directory.
+std::string unfinishedfile(unsigned long writer, int count) {
+    std::string digits = std::to_string(writer);
+    if (digits.size() < writerdigits) digits.insert(0, writerdigits - digits.size(), '0');
+    return std::string(unfinishedprefix) + digits + "-" + std::to_string(count);
+}
+
 // A name beside `target` that nothing has yet, for the text to be written to
-// before it takes the target's place. It is longer than a knight's name can
-// be, so it is never anybody's save.
+// before it takes the target's place: an unfinished file's name, with a
+// random number for the writer, which has no process id here.
 fs::path unusedname(const fs::path& target) {
     std::random_device random;
     std::error_code error;
     fs::path temporary;
     do {
-        temporary =
-            target.parent_path() / (std::string(unfinishedprefix) + std::to_string(random()));
+        temporary = target.parent_path() / unfinishedfile(random(), 0);
     } while (fs::exists(fs::symlink_status(temporary, error)));
     return temporary;
 }
@@ -45,19 +59,17 @@ bool writeprotected(const fs::path& target, const fs::file_status& status) {
 
 std::string unfinishedname(const std::string& directory, char separator, unsigned long writer,
                            int count) {
-    return directory + separator + std::string(unfinishedprefix) + std::to_string(writer) + "-" +
-           std::to_string(count);
+    return directory + separator + unfinishedfile(writer, count);
 }
 
 unsigned long unfinishedwriter(std::string_view name) {
-    if (name.substr(0, unfinishedprefix.size()) != unfinishedprefix) return 0;
+    if (name.size() <= longestname || !name.starts_with(unfinishedprefix)) return 0;
     name.remove_prefix(unfinishedprefix.size());
-    unsigned long writer = 0;
-    std::size_t digits = 0;
-    for (; digits < name.size() && digits < 9 && name[digits] >= '0' && name[digits] <= '9';
-         ++digits)
-        writer = writer * 10 + static_cast<unsigned long>(name[digits] - '0');
-    return digits > 0 && digits < name.size() && name[digits] == '-' ? writer : 0;
+    std::uint64_t writer = 0;
+    const char* const last = name.data() + std::min(name.size(), writerdigits);
+    const auto [end, error] = std::from_chars(name.data(), last, writer);
+    const bool dash = error == std::errc{} && end != name.data() + name.size() && *end == '-';
+    return dash && writer <= 0xFFFFFFFF ? static_cast<unsigned long>(writer) : 0;
 }
 
 bool Console::takesname(const std::string& name) {

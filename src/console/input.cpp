@@ -1,11 +1,108 @@
 #include "console/input.h"
 
+#include <algorithm>
 #include <istream>
 #include <limits>
+#include <string_view>
 
 #include "console/console.h"
 
 namespace emberfell {
+
+namespace {
+
+// The characters skipped after an answer or a name.
+constexpr std::streamsize discarded = 80;
+
+#ifdef _WIN32
+// The Windows console shows names in its code page (437), which has a letter
+// for every byte from 0x80 up: none of them is a control code there.
+constexpr bool utf8 = false;
+#else
+// Names are UTF-8, as the terminal shows them; a byte from 0x80 to 0x9F
+// that is no part of a letter is a control code (C1) to some terminals.
+constexpr bool utf8 = true;
+#endif
+
+constexpr unsigned char escape = 0x1b;
+
+bool within(unsigned char c, unsigned char low, unsigned char high) {
+    return c >= low && c <= high;
+}
+
+// The letters of UTF-8 (RFC 3629): the first byte's range, the bytes of the
+// letter in all, and the second byte's range; every later byte is 0x80 to
+// 0xBF.
+struct Letterform {
+    unsigned char first, last;
+    std::size_t bytes;
+    unsigned char low, high;
+};
+constexpr Letterform letterforms[] = {
+    {0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x80, 0xBF},
+    {0xED, 0xED, 3, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
+    {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
+};
+
+// The bytes of the UTF-8 letter `text` begins with; 0 when it begins with
+// none (a stray byte, a letter cut short).
+std::size_t letterbytes(std::string_view text) {
+    const auto byte = [&](std::size_t n) { return static_cast<unsigned char>(text[n]); };
+    for (const Letterform& form : letterforms) {
+        if (!within(byte(0), form.first, form.last)) continue;
+        if (text.size() < form.bytes || !within(byte(1), form.low, form.high)) return 0;
+        for (std::size_t n = 2; n < form.bytes; ++n) {
+            if (!within(byte(n), 0x80, 0xBF)) return 0;
+        }
+        return form.bytes;
+    }
+    return 0;
+}
+
+// The bytes of the key's escape sequence `text` begins with (at its ESC):
+// ESC [, parameters and a final byte; ESC O and a byte; ESC and a character
+// (Alt with a key); the ESC alone when a control code follows it.
+std::size_t escapebytes(std::string_view text) {
+    if (text.size() < 2) return text.size();
+    const auto second = static_cast<unsigned char>(text[1]);
+    std::size_t n = 2;
+    if (second == '[') {
+        while (n < text.size() && within(static_cast<unsigned char>(text[n]), 0x20, 0x3F)) ++n;
+        if (n < text.size() && within(static_cast<unsigned char>(text[n]), 0x40, 0x7E)) ++n;
+    } else if (second == 'O') {
+        if (n < text.size() && within(static_cast<unsigned char>(text[n]), 0x20, 0x7E)) ++n;
+    } else if (second >= 0x80) {
+        n = 1 + letterbytes(text.substr(1));
+    } else if (!within(second, 0x20, 0x7E)) {
+        n = 1;
+    }
+    return n;
+}
+
+// The name without control codes and keys' escape sequences.
+std::string withoutcontrols(std::string_view name) {
+    std::string kept;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::string_view rest = name.substr(at);
+        const auto c = static_cast<unsigned char>(rest[0]);
+        std::size_t bytes = 1;
+        bool control = c < 0x20 || c == 0x7F;
+        if (c == escape) {
+            bytes = escapebytes(rest);
+        } else if (c >= 0x80 && utf8) {
+            bytes = letterbytes(rest);
+            // U+0080 to U+009F, or a byte 0x80 to 0x9F that is no part of a letter.
+            control =
+                bytes == 0 ? c <= 0x9F : c == 0xC2 && static_cast<unsigned char>(rest[1]) <= 0x9F;
+            bytes = std::max<std::size_t>(bytes, 1);
+        }
+        if (!control) kept.append(rest.substr(0, bytes));
+        at += bytes;
+    }
+    return kept;
+}
+
+}  // namespace
 
 char readanswer() {
     char c = 0;
@@ -14,7 +111,7 @@ char readanswer() {
 }
 
 void discardline() {
-    in().ignore(80, '\n');
+    in().ignore(discarded, '\n');
 }
 
 int readnumber() {
@@ -31,22 +128,18 @@ std::string readname() {
     std::istream& s = in();
     constexpr int endofinput = std::char_traits<char>::eof();
     if (s.peek() == endofinput) end(0);
-    std::string name;
-    for (int c = s.peek(); name.size() < 25 && c != endofinput && c != '\n'; c = s.peek()) {
-        s.get();
-        // A NUL byte cannot be kept in the record's name: it is dropped, so
-        // the name kept is the name shown.
-        if (c != '\0') name += static_cast<char>(c);
-    }
-    discardline();
-    // A line typed or piped with a CR LF line end keeps no CR in the name.
-    if (!name.empty() && name.back() == '\r') name.pop_back();
-    return cutname(name);
+    // The name's 25 characters and the 80 skipped after them: the keys'
+    // escape sequences typed among them leave room for letters.
+    constexpr std::size_t longestline = longestname + static_cast<std::size_t>(discarded);
+    std::string line;
+    for (int c = s.peek(); line.size() < longestline && c != endofinput && c != '\n'; c = s.peek())
+        line += static_cast<char>(s.get());
+    if (line.size() < longestline) s.ignore(1, '\n');
+    return cutname(line);
 }
 
 std::string cutname(const std::string& name) {
-    constexpr std::size_t longest = 25;
-    std::string cut = name.substr(0, longest);
+    std::string cut = withoutcontrols(name).substr(0, longestname);
     // Back over the bytes that continue a letter to the byte that begins it;
     // if the letter needs more bytes than are left, it goes.
     std::size_t start = cut.size();

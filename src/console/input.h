@@ -2,9 +2,13 @@
 // Reading the player's answers. Every prompt of the game reads through one of
 // these; the end of input at any of them ends the program with status 0.
 
+#include <cstddef>
 #include <string>
 
 namespace emberfell {
+
+// The most bytes a knight's name has.
+inline constexpr std::size_t longestname = 25;
 
 // One answer character: the first non-blank character typed. The rest of the
 // line stays in the input for the next read.
@@ -18,12 +22,17 @@ void discardline();
 // line is skipped and 0 comes back.
 int readnumber();
 
-// A name: the rest of the input line, at most 25 characters, blanks included;
-// the rest of the line is then skipped. An empty line gives an empty name.
+// A name: the rest of the input line, blanks included, as cutname keeps it;
+// the line is read as far as the name and the skipped rest of the line (80
+// characters) reach. An empty line gives an empty name.
 std::string readname();
 
-// A name as the record keeps it: at most 25 bytes, and a letter of several
-// bytes (UTF-8) that does not fit whole is left out whole.
+// A name as the record keeps it, typed, loaded or imported: text, never a
+// terminal's command. Control codes go (C0, DEL, C1), and the escape
+// sequence of a key (an arrow key: ESC [ parameters and a final byte, ESC O
+// and a byte, ESC and a character) goes whole; the letters stay as they
+// were, UTF-8 included. Then at most 25 bytes are kept, and a letter of
+// several bytes that does not fit whole is left out whole.
 std::string cutname(const std::string& name);
 
 }  // namespace emberfell

@@ -15,6 +15,7 @@ namespace emberfell::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 const std::string aylafile =
     "10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\nAyla\n";
@@ -100,6 +101,21 @@ TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
     writefile("saves/Ayla", "500\nabc\n99999999999999999999\n-99999999999999999999\n+12\n");
     const vars edited{.maxhp = 500, .vit = INT_MAX, .atk = INT_MIN, .def = 12, .name = "Ayla"};
     EXPECT_EQ(savetext(load("Ayla")), savetext(edited));
+    // The name is the line after the 28th number's, without control codes;
+    // where that leaves none (a NUL first, the first byte of a letter alone,
+    // controls alone), the file's own, so the knight can be saved.
+    const std::string numbers = aylafile.substr(0, aylafile.size() - 6);
+    for (const auto& [end, name] : {std::pair{"\nSir\0 Ann\r\n"s, "Sir Ann"},
+                                    {" junk\nAnn\n"s, "Ann"},
+                                    {"\n\0Nul\n"s, "Nul"},
+                                    {"\n\xC3\n"s, "Ayla"},
+                                    {"\n\x1b[2J\x07\r\n"s, "Ayla"}}) {
+        writefile("saves/Ayla", numbers + end);
+        EXPECT_EQ(load("Ayla").name, std::string(name)) << end;
+        EXPECT_EQ(savename(numbers + end, "Ayla"), name) << end;
+    }
+    EXPECT_EQ(savename(numbers, "\x1b[DAyla\x07"), "Ayla");
+    EXPECT_EQ(savename("", ""), "");
     // Fourteen letters of two bytes each: the name keeps twelve of them whole.
     std::string name;
     for (int i = 0; i < 14; ++i) name += "\xC3\x86";

@@ -38,6 +38,34 @@ TEST(Input, AnswersNumbersAndNamesFromWhateverIsTyped) {
     EXPECT_FALSE(s.ended());
 }
 
+TEST(Input, NamesKeepTheLettersAndNoControlCode) {
+    // Keys' escape sequences (F1, Alt-x, Ctrl-Right, a cut one), a tab and a
+    // DEL; UTF-8 letters; the C1 control U+009B, and the 8-bit C1 controls
+    // 0x9B and 0x85 (letters on the Windows console) beside a Latin-1 letter;
+    // 26 letters between arrow keys; controls alone.
+    std::string arrows;
+    for (char c = 'a'; c <= 'z'; ++c) arrows += "\x1b[D"s + c;
+    const std::string c1 =
+        "A\xC2\x9B"
+        "6n\x9B"
+        "6n\x85"
+        "B\xE9"
+        "z";
+    Session s("\x1bOPSir \x1bx\x1b[1;5CAyla\t\x7f\x1b[\n\xC3\x86sa \xE2\x9C\x93\n" + c1 + "\n" +
+              arrows + "\n\x1b[2J\x07\r\nAyla\n");
+    std::string got;
+    s.run([&] {
+        for (int i = 0; i < 6; ++i) got += readname() + "|";
+    });
+#ifdef _WIN32
+    const std::string c1kept = c1;
+#else
+    const std::string c1kept = "A6n6nB\xE9z";
+#endif
+    EXPECT_EQ(got,
+              "Sir Ayla|\xC3\x86sa \xE2\x9C\x93|" + c1kept + "|abcdefghijklmnopqrstuvwxy||Ayla|");
+}
+
 template <class Read>
 void expectend(const std::string& typed, Read read) {
     Session s(typed);

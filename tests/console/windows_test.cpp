@@ -29,8 +29,10 @@ TEST(WindowsConsole, WritesSavesWholeWithWindowsLineEnds) {
     TempDir dir;
     Console& windows = platformconsole();
     fs::create_directories("saves/Anna");
-    // Left by a game that was killed while it saved.
+    // Left by a game that was killed while it saved; and a knight named like
+    // the unfinished save of a game gone, which stays.
     writefile("saves/.emberfell-unfinished-4000000-0", "1\n");
+    writefile("saves/.emberfell-unfinished-8-0", "1\n");
     EXPECT_EQ(windows.writewhole("saves/Ann", "1\n2\nAnn\n"), Written::whole);
     EXPECT_EQ(windows.writewhole("saves/Ann", "3\n4\nAnn\n"), Written::whole);
     EXPECT_EQ(readfile("saves/Ann"), "3\r\n4\r\nAnn\r\n");
@@ -39,7 +41,7 @@ TEST(WindowsConsole, WritesSavesWholeWithWindowsLineEnds) {
     EXPECT_EQ(windows.writewhole("saves/Ann", "5\n"), Written::unopened);
     EXPECT_EQ(readfile("saves/Ann"), "3\r\n4\r\nAnn\r\n");
     fs::permissions("saves/Ann", fs::perms::owner_all);
-    EXPECT_EQ(std::distance(fs::directory_iterator("saves"), {}), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator("saves"), {}), 3);
 }
 
 }  // namespace

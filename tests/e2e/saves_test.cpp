@@ -1,6 +1,8 @@
 // Saves of the real binary where the file system is not as the game left it:
-// one record whole, "saved" only when it is there, nothing left untidied.
+// one record whole, "saved" only when it is there, nothing left untidied;
+// and knights' names as text, whatever keys typed them or file held them.
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -15,6 +17,12 @@ namespace fs = std::filesystem;
 const std::string openerror = "An error occured while opening the file";
 // How an unfinished save's name begins; its writer's process id follows.
 const std::string unfinished = ".emberfell-unfinished-";
+
+// How the unfinished saves of the game with this process id begin.
+std::string unfinishedby(pid_t pid) {
+    const std::string digits = std::to_string(pid);
+    return unfinished + std::string(10 - digits.size(), '0') + digits + "-";
+}
 
 // The save of a new knight with this name and gold.
 std::string newknight(const std::string& name, int gold = 0) {
@@ -54,7 +62,7 @@ TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
     // writes through one; and a private save stays private.
     s.write("outside", "mine\n");
     PtyGame game = saving(s, "Cy", false);
-    const std::string games = saves + unfinished + std::to_string(game.pid()) + "-";
+    const std::string games = saves + unfinishedby(game.pid());
     for (const char* count : {"0", "1", "2"}) fs::create_symlink(s.dir + "/outside", games + count);
     EXPECT_TRUE(says(std::move(game), "saved"));
     EXPECT_EQ(s.read("outside"), "mine\n");
@@ -104,6 +112,49 @@ TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
     EXPECT_TRUE(says(saving(s, "B", true), "saved"));
     EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 200));
     EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);  // A, B and Ann
+}
+
+// A one-digit process id that no process has here (0 if all have one).
+pid_t gonepid() {
+    for (pid_t pid = 9; pid > 1; --pid) {
+        if (kill(pid, 0) != 0 && errno == ESRCH) return pid;
+    }
+    return 0;
+}
+
+TEST(RealSaves, NamesAreTextAndNoUnfinishedSave) {
+    Scratch s;
+    const std::string saves = s.dir + "/saves/";
+    // A knight whose name is that of an unfinished save of a game gone.
+    const std::string lookalike = unfinished + std::to_string(gonepid()) + "-0";
+    s.write("saves/" + lookalike, newknight(lookalike));
+    // Arrow keys and a Backspace typed into the name: the keys' escape
+    // sequences go whole, and the knight is saved by the name shown.
+    PtyGame typed(s.dir, {"env", "TERM=dumb", EMBERFELL_BINARY});
+    EXPECT_TRUE(typed.play({{" ", "? "},
+                            {"n\r", "Enter character name: "},
+                            {"Rolamd\x1b[D\x1b[D\x7fn\r",
+                             "\r\nWelcome, Rolamd, your adventure is just beginning...\r\n"},
+                            {" ", "? "},
+                            {"a\r", "save? "},
+                            {"y\r", "saved"},
+                            {" ", "? "},
+                            {"e\r", "Goodbye"}}));
+    typed.send(" ");
+    typed.expectcleanend();
+    EXPECT_EQ(s.read("saves/Rolamd"), newknight("Rolamd"));
+    EXPECT_EQ(s.read("saves/" + lookalike), newknight(lookalike));
+    // A save whose name retitles the terminal, repaints the screen and asks
+    // for the cursor's place: the name keeps its letters, and the screen is
+    // sent no escape at all (nor a bell).
+    s.write("saves/Pwned", newknight("\x1b]0;PWNED\x07\x1b[2J\x1b[5;5HQ\x1b[6n\x1b[6n\x1b[6n"));
+    s.write("answers", "l\nPwned\ns\na\ny\ne\n");
+    PtyGame loaded(s.dir, {"env", "TERM=dumb", EMBERFELL_BINARY}, "answers");
+    loaded.expectcleanend(60, true);
+    EXPECT_TRUE(loaded.shows("\r\nName: 0;PWNEDQ\r\n")) << loaded.output();
+    EXPECT_EQ(loaded.output().find_first_of("\x1b\x07"), std::string::npos) << loaded.output();
+    EXPECT_EQ(s.read("saves/0;PWNEDQ"), newknight("0;PWNEDQ"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 4);
 }
 
 }  // namespace

@@ -4,29 +4,35 @@
 
 const longestline = 4095; // as a terminal's line editing allows
 
-// One key press per entry: an escape sequence (an arrow, a function key,
-// Alt with a key) is one key, and so is a letter beyond the BMP.
-export function splitkeys(data) {
-  const keys = [];
-  for (let i = 0; i < data.length;) {
-    let end = i + 1;
-    if (data[i] === '\x1b' && i + 1 < data.length) {
-      if (data[i + 1] === '[') {
-        end = i + 2;
-        while (end < data.length && !/[\x40-\x7e]/.test(data[end])) end++;
-        end = Math.min(end + 1, data.length);
-      } else if (data[i + 1] === 'O') {
-        end = Math.min(i + 3, data.length);
-      } else {
-        end = i + 2;
-      }
-    } else if (data.codePointAt(i) > 0xffff) {
-      end = i + 2;
+// Where the key that starts at i in this text ends. An escape sequence (an
+// arrow, a function key, Alt with a key) is one key press, and so is a
+// letter beyond the BMP.
+function keyend(data, i) {
+  if (data[i] === '\x1b' && i + 1 < data.length) {
+    if (data[i + 1] === '[') {
+      let end = i + 2;
+      while (end < data.length && !/[\x40-\x7e]/.test(data[end])) end++;
+      return Math.min(end + 1, data.length);
     }
-    keys.push(data.slice(i, end));
-    i = end;
+    if (data[i + 1] === 'O') return Math.min(i + 3, data.length);
+    return i + 2;
   }
-  return keys;
+  return data.codePointAt(i) > 0xffff ? i + 2 : i + 1;
+}
+
+// Letters typed one after another with nothing to edit among them: no
+// control key, no escape sequence. A paste is mostly one such run, taken
+// in at once.
+const plainrun = /[^\x00-\x1f\x7f\x1b]+/y;
+
+// The first `room` letters of a run (a letter beyond the BMP is one
+// letter); the whole run when it has no more.
+function firstletters(run, room) {
+  let end = 0;
+  for (let count = 0; count < room && end < run.length; count++) {
+    end += run.codePointAt(end) > 0xffff ? 2 : 1;
+  }
+  return run.slice(0, end);
 }
 
 // The keyboard of one terminal: take() what the player types, waitfor()
@@ -34,9 +40,14 @@ export function splitkeys(data) {
 // line and its line end, or null at the end of input), reset() at the end
 // of a game.
 export function keyboard(term) {
+  // The typed text not yet taken, as it came, and how far into the first
+  // piece the game has taken.
   const typed = [];
+  let taken = 0;
   let waiting = null;
+  // The line being edited, and its length in letters.
   let editing = '';
+  let letters = 0;
 
   function answer(value) {
     const {resolve} = waiting;
@@ -48,47 +59,87 @@ export function keyboard(term) {
     term.write('\b \b'.repeat(count));
   }
 
+  // The next piece of typed text starts here; the pieces taken are gone.
+  function skip(end) {
+    taken = end;
+    if (taken >= typed[0].length) {
+      typed.shift();
+      taken = 0;
+    }
+  }
+
+  function takekey() {
+    const data = typed[0];
+    const start = taken;
+    const end = keyend(data, start);
+    skip(end);
+    return data.slice(start, end);
+  }
+
+  // Letters up to the line's limit go into the line and are echoed at
+  // once; the ones beyond it are dropped, as a terminal drops them.
+  function takerun() {
+    plainrun.lastIndex = taken;
+    if (!plainrun.test(typed[0])) return false;
+    const run = typed[0].slice(taken, plainrun.lastIndex);
+    skip(plainrun.lastIndex);
+    const kept = firstletters(run, longestline - letters);
+    if (kept) {
+      editing += kept;
+      letters += [...kept].length;
+      term.write(kept);
+    }
+    return true;
+  }
+
+  // The last letter's length in the line's text: 2 beyond the BMP.
+  function lastletter() {
+    return editing.codePointAt(editing.length - 2) > 0xffff ? 2 : 1;
+  }
+
   // Line editing with echo, as on a terminal.
   function editline(key) {
-    const letters = [...editing];
     if (key === '\r' || key === '\n') {
       term.write('\r\n');
+      const line = editing;
       editing = '';
-      answer(letters.join('') + '\n');
+      letters = 0;
+      answer(line + '\n');
     } else if (key === '\x7f' || key === '\b') {
-      if (letters.length) {
-        letters.pop();
-        editing = letters.join('');
+      if (letters) {
+        editing = editing.slice(0, editing.length - lastletter());
+        letters--;
         rubout(1);
       }
     } else if (key === '\x15') {
-      rubout(letters.length);
+      rubout(letters);
       editing = '';
+      letters = 0;
     } else if (key === '\x04') {
       // Ctrl-D: the end of input on an empty line, else the line so far.
+      const line = editing;
       editing = '';
-      answer(letters.length ? letters.join('') : null);
-    } else if (key >= ' ' && key[0] !== '\x1b' && letters.length < longestline) {
-      editing += key;
-      term.write(key);
+      letters = 0;
+      answer(line || null);
     }
   }
 
   // Hand typed keys to whatever the game waits for.
   function serve() {
     while (waiting && typed.length) {
-      const key = typed.shift();
       if (waiting.kind === 'key') {
+        takekey();
         answer(undefined);
-      } else {
-        editline(key);
+      } else if (!takerun()) {
+        editline(takekey());
       }
     }
   }
 
   return {
     take(data) {
-      typed.push(...splitkeys(data));
+      if (!data) return;
+      typed.push(data);
       serve();
     },
     waitfor(kind) {
@@ -99,8 +150,10 @@ export function keyboard(term) {
     },
     reset() {
       typed.length = 0;
+      taken = 0;
       waiting = null;
       editing = '';
+      letters = 0;
     },
   };
 }

@@ -55,7 +55,7 @@ const pageside = {
   key: () => keys.waitfor('key'),
   async line() {
     const line = await keys.waitfor('line');
-    await saves.ready();
+    await saves.nextline();
     return line;
   },
   persist: () => saves.persist(),

@@ -11,6 +11,9 @@ const syncwait = 10000;
 
 const largestsave = 65536;
 
+// Every tab of the page tells the others when it has stored a save.
+const savenews = 'emberfell-saves';
+
 // The saves of the games on this page. `say` puts a line in the page's
 // status; `focus` gives the keys back to the game after a control is used.
 export function savedknights({say, focus}) {
@@ -22,6 +25,9 @@ export function savedknights({say, focus}) {
   // The saves directory read from the browser's storage; the game starts
   // at once, and takes no typed line (no name to load) before this is done.
   let ready = null;
+  // The browser's storage is read and written one sync at a time.
+  let syncing = Promise.resolve();
+  const news = typeof BroadcastChannel === 'function' ? new BroadcastChannel(savenews) : null;
   // Whether the browser keeps the saves; when it does not, the saves of
   // this page's games live in memory until the page is closed.
   let lasting = false;
@@ -31,10 +37,13 @@ export function savedknights({say, focus}) {
     return game.saves.list(savesdir);
   }
 
+  // The list of knights, the one chosen kept chosen.
   function listknights() {
     const names = savefiles().sort();
-    const options = names.map((name) => new Option(name, name));
+    const options = names.map((name) => new Option(name, name, false, name === knights.value));
     if (!names.length) options.push(new Option('none saved', ''));
+    const listed = [...knights.options].map((option) => option.text);
+    if (options.map((option) => option.text).join('/') === listed.join('/')) return;
     knights.replaceChildren(...options);
     knights.disabled = exportbutton.disabled = names.length === 0;
   }
@@ -44,7 +53,7 @@ export function savedknights({say, focus}) {
   }
 
   function syncsaves(fromstorage) {
-    return new Promise((resolve) => {
+    const sync = syncing.then(() => new Promise((resolve) => {
       const timer = setTimeout(() => resolve(false), syncwait);
       const finish = (ok) => {
         clearTimeout(timer);
@@ -55,7 +64,9 @@ export function savedknights({say, focus}) {
       } catch {
         finish(false);
       }
-    });
+    }));
+    syncing = sync;
+    return sync;
   }
 
   async function mountsaves() {
@@ -63,8 +74,8 @@ export function savedknights({say, focus}) {
     lasting = await syncsaves(true);
     if (!lasting) {
       for (const [name, bytes] of memorysaves) game.saves.write(`${savesdir}/${name}`, bytes);
-      say('This browser keeps nothing for this page: saved knights last only until the page is ' +
-          'closed. Export a knight to keep it.');
+      tell('This browser keeps nothing for this page: saved knights last only until the page ' +
+           'is closed. Export a knight to keep it.');
     }
     listknights();
   }
@@ -78,8 +89,36 @@ export function savedknights({say, focus}) {
       return true;
     }
     const stored = await syncsaves(false);
-    if (!stored) say('The browser refused to store the save.');
+    if (stored) news?.postMessage('saved');
+    else tell('The browser refused to store the save.');
     return stored;
+  }
+
+  // The saves directory brought up to what the browser's storage holds now,
+  // saves made in other tabs included.
+  async function refresh() {
+    await ready;
+    if (!lasting) return;
+    await syncsaves(true);
+    listknights();
+  }
+
+  if (news) news.onmessage = () => refresh();
+
+  // An import's message stays for the two lines of a load (the start menu's
+  // answer, then the name) and goes with the second: whatever the player
+  // does, once they have gone on.
+  let importlines = 0;
+
+  function tell(text) {
+    importlines = 0;
+    say(text);
+  }
+
+  // Before each line the game takes.
+  async function nextline() {
+    await refresh();
+    if (importlines && --importlines === 0) say('');
   }
 
   exportbutton.addEventListener('click', async () => {
@@ -95,27 +134,6 @@ export function savedknights({say, focus}) {
     focus();
   });
 
-  // The knight's name is the save's 29th line (without a CR before its line
-  // end, at most 25 bytes, up to any NUL); a file without one is named
-  // after the file itself.
-  function knightname(bytes, filename) {
-    const decoder = new TextDecoder();
-    let start = 0;
-    for (let line = 1; line < 29 && start < bytes.length; line++) {
-      const end = bytes.indexOf(10, start);
-      start = end < 0 ? bytes.length : end + 1;
-    }
-    let end = bytes.indexOf(10, start);
-    if (end < 0) end = bytes.length;
-    let name = bytes.subarray(start, end);
-    if (name.length && name[name.length - 1] === 13) name = name.subarray(0, name.length - 1);
-    name = name.subarray(0, 25);
-    const nul = name.indexOf(0);
-    if (nul >= 0) name = name.subarray(0, nul);
-    const fromfile = new TextEncoder().encode(filename).subarray(0, 25);
-    return decoder.decode(name.length ? name : fromfile);
-  }
-
   importfile.addEventListener('change', async () => {
     const file = importfile.files[0];
     importfile.value = '';
@@ -123,19 +141,27 @@ export function savedknights({say, focus}) {
     if (!file || !game) return;
     await ready;
     if (file.size > largestsave) {
-      say(`${file.name} is far too large to be a save of this game.`);
+      tell(`${file.name} is far too large to be a save of this game.`);
       return;
     }
     const bytes = new Uint8Array(await file.arrayBuffer());
-    const name = knightname(bytes, file.name);
-    if (name === '' || name === '.' || name === '..' || name.includes('/')) {
-      say(`${file.name} names no knight that can be saved here.`);
+    // Stored under the name the game gives the knight when it loads the
+    // file: the name the player types to load it. The name must come
+    // through the load prompt whole (bytes that are no letters, spelt here
+    // as U+FFFD, can make it longer than a name) and be a file's name.
+    const name = game.saves.knightname(bytes, file.name);
+    const typed = game.saves.knightname(new Uint8Array(), name);
+    if (typed !== name || name === '' || name === '.' || name === '..' || name.includes('/')) {
+      tell(`${file.name} names no knight that can be loaded here.`);
       return;
     }
+    await refresh();
     const replaced = savefiles().includes(name);
     game.saves.write(`${savesdir}/${name}`, bytes);
     if (!(await persist())) return;
-    say(`${replaced ? 'Replaced' : 'Imported'} ${name}: choose (L)oad Game and type ${name}.`);
+    tell(`${replaced ? 'Replaced' : 'Imported'} ${name}: to play, choose (L)oad Game at the ` +
+         `start menu and type ${name}`);
+    importlines = 2;
   });
 
   return {
@@ -144,11 +170,14 @@ export function savedknights({say, focus}) {
       game = newgame;
       ready = mountsaves();
     },
-    // Resolves once the saves directory has been read.
-    ready: () => ready,
+    // Before each typed line the game takes: resolves once the saves
+    // directory holds what the browser's storage holds now.
+    nextline,
     persist,
-    // At the end of a game: what it saved stays for the next one.
+    // At the end of a game: what it saved stays for the next one, and the
+    // page's message is the game's end.
     gameover() {
+      importlines = 0;
       if (!lasting) keepinmemory();
     },
   };

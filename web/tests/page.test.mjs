@@ -103,11 +103,18 @@ Welcome, Sir Ayla, your adventure is just beginning...`);
   // Typed at once: the key wait takes x, the main menu's prompt the line
   // "a" (save), the save's question the line "n".
   await paste(page, 'xa\nn\n');
-  await expectscreen(page, `${heading}
+  const notsaved = `${heading}
 Are you sure you want to save? n
 
 
-                                not saved`);
+                                not saved`;
+  await expectscreen(page, notsaved);
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+  // A paste of a megabyte: a line keeps its first 4095 characters, the last
+  // of them the answer (a for save); the next line answers the save.
+  await paste(page, `${' '.repeat(4094)}a${'x'.repeat(1 << 20)}\nn\n`);
+  await expectscreen(page, notsaved);
   await type(page, 'k');
   await expectscreen(page, mainmenu);
   await type(page, 'e\n');
@@ -198,6 +205,27 @@ async function save(page) {
   await type(page, 'k');
 }
 
+// Waits until the page lists these knights for export (in a tab in front
+// or behind), among the knights of earlier tests.
+async function knightslisted(page, names) {
+  await page.waitForFunction((want) => {
+    const listed = [...document.querySelectorAll('#knights option')].map((o) => o.value);
+    return want.every((name) => listed.includes(name));
+  }, {polling: 50, timeout: 10000}, names);
+}
+
+const loadedscreen = (name) => `${heading}
+Enter character name to load: ${name}
+
+
+                                  loading...
+
+                                  loaded`;
+
+// The page's message after an import.
+const imported = (done, name) =>
+  `${done} ${name}: to play, choose (L)oad Game at the start menu and type ${name}`;
+
 // A new knight's save, as the game writes it.
 const aylasave = '10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n' + '0\n'.repeat(9) +
                  '1\n1\nAyla\n';
@@ -211,13 +239,7 @@ test('a save lasts over a reload, and exports and imports byte for byte', async 
   await page.reload();
   await expectscreen(page, titlescreen);
   await type(page, 'k l\nAyla\n');
-  await expectscreen(page, `${heading}
-Enter character name to load: Ayla
-
-
-                                  loading...
-
-                                  loaded`);
+  await expectscreen(page, loadedscreen('Ayla'));
   await type(page, 'k');
   await expectscreen(page, mainmenu);
 
@@ -225,52 +247,91 @@ Enter character name to load: Ayla
   const exported = join(downloads, 'exported-Ayla');
   await writeFile(exported, aylasave);
   await importknight(page, exported);
-  await status(page, 'Replaced Ayla: choose (L)oad Game and type Ayla.');
+  await status(page, imported('Replaced', 'Ayla'));
   assert.equal((await exportknight(page, 'Ayla', downloads)).toString('latin1'), aylasave);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
 
-test('a save in one tab keeps the knight another tab saved', async () => {
+test('a save in one tab keeps the knight another tab saved, and is seen there at once',
+     async () => {
   const first = await openpage(session);
   const second = await openpage(session);
   await first.bringToFront();
   await newknight(first, 'Twin One');
   await save(first);
   await second.bringToFront();
+  await knightslisted(second, ['Twin One']);
   await newknight(second, 'Twin Two');
   await save(second);
+  await knightslisted(first, ['Twin One', 'Twin Two']);
+  // The second tab's next game, at the start menu, then the first tab
+  // replaces Twin Two: the second tab loads the knight the browser holds
+  // now, and its save keeps it.
+  await type(second, 'e\nk');
+  await status(second, gameover);
+  await type(second, 'kk');
+  await expectscreen(second, startmenu);
+  await first.bringToFront();
+  const richer = aylasave.replace('\n0\n1\n0\n4', '\n500\n1\n0\n4').replace('Ayla', 'Twin Two');
+  const file = join(downloads, 'richer');
+  await writeFile(file, richer);
+  await importknight(first, file);
+  await status(first, imported('Replaced', 'Twin Two'));
+  await second.bringToFront();
+  await type(second, 'l\nTwin Two\n');
+  await expectscreen(second, loadedscreen('Twin Two'));
+  await type(second, 'k');
+  await save(second);
+  assert.equal((await exportknight(second, 'Twin Two', downloads)).toString('latin1'), richer);
+
   await first.bringToFront();
   await first.reload();
   await type(first, 'k l\nTwin One\n');
-  await expectscreen(first, `${heading}
-Enter character name to load: Twin One
-
-
-                                  loading...
-
-                                  loaded`);
+  await expectscreen(first, loadedscreen('Twin One'));
+  assert.deepEqual([...first.errors, ...second.errors], []);
   await first.close();
   await second.close();
 });
 
-// A knight saved on Windows: CR LF line ends. Strikes for 34, defense 2.
+// A knight saved on Windows: CR LF line ends, and a name longer than a
+// knight's (the game keeps 24 bytes, the 25th begins a letter of two).
+// Strikes for 34, defense 2.
+const rowan = 'Rowan of Keld and Ashmor';
 const windowssave = ['100', '17', '1', '0', '1', '0', '4', '0', '25', '5', '0', '100', '5', '0',
                      '0', '0', '1', '0', '0', '0', '0', '0', '0', '0', '0', '0', '1', '1',
-                     'Rowan of Keld'].map((line) => `${line}\r\n`).join('');
+                     `${rowan}é`].map((line) => `${line}\r\n`).join('');
 
-test('a Windows save imported, loaded, and a whole goblin fight with chosen rolls',
+test('saves imported under the names they load by, and a whole goblin fight with chosen rolls',
      async () => {
   const page = await openpage(session);
   await expectscreen(page, titlescreen);
+  // 28 numbers on 27 lines: the name is the line after the 28th number.
+  const twofold = join(downloads, 'Twofold.sav');
+  await writeFile(twofold, aylasave.replace('10\n1\n', '10 1\n').replace('Ayla', 'Twofold'));
+  await importknight(page, twofold);
+  await status(page, imported('Imported', 'Twofold'));
+  // Three bytes that are no letters, then 22 letters: the page spells the
+  // name longer than the load prompt takes, so it cannot be loaded here.
+  const stray = join(downloads, 'Stray.sav');
+  await writeFile(stray, Buffer.concat([Buffer.from(aylasave.replace('Ayla\n', '')),
+                                        Buffer.from([0xff, 0xfe, 0xfd]),
+                                        Buffer.from(`${'a'.repeat(22)}\n`)]));
+  await importknight(page, stray);
+  await status(page, 'Stray.sav names no knight that can be loaded here.');
   const file = join(downloads, 'Rowan.sav');
-  await writeFile(file, windowssave, 'latin1');
+  await writeFile(file, windowssave);
   await importknight(page, file);
-  await status(page, 'Imported Rowan of Keld: choose (L)oad Game and type Rowan of Keld.');
-  assert.equal((await exportknight(page, 'Rowan of Keld', downloads)).toString('latin1'),
-               windowssave);
+  await status(page, imported('Imported', rowan));
+  assert.equal((await exportknight(page, rowan, downloads)).toString(), windowssave);
 
-  await type(page, 'k l\nRowan of Keld\n');
+  // The message stays while the knight is loaded, and goes with its name.
+  await type(page, 'k l\n');
+  await expectscreen(page, `${heading}\nEnter character name to load:`);
+  await status(page, imported('Imported', rowan));
+  await type(page, `${rowan}\n`);
+  await expectscreen(page, loadedscreen(rowan));
+  await status(page, '');
   await type(page, 'k');
   await expectscreen(page, mainmenu);
   await type(page, 'm\n5\n');
