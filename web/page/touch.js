@@ -123,19 +123,45 @@ export function touchinput(term, keys, terminalbox) {
 }
 
 // Text that xterm.js leaves out: in screen reader mode it takes keys from
-// key events and compositions only, so text inserted with no key pressed
-// (voice input, keyboards that send no key events) and Enter sent as a line
-// break never reach the game. Such input events are fed in here; one that
-// follows a key press is the key's own, which xterm.js has sent already.
+// key events only, so text inserted with no key pressed (voice input,
+// keyboards that send no key events) and Enter sent as a line break never
+// reach the game; and it loses a composition's text where the helper
+// textarea held a selection, or sends it after a key that followed. Such
+// input events are fed in here; one that follows a key press is the key's
+// own, which xterm.js sends. Compositions are taken here whole: xterm.js
+// sees none of their events, and the game gets the text once, when it is
+// committed.
 function keepinputevents(term, terminalbox) {
+  const textarea = terminalbox.querySelector('.xterm-helper-textarea');
   let keyed = false;
-  const keyup = () => { keyed = false; };
-  terminalbox.addEventListener('keydown', () => { keyed = true; }, true);
-  terminalbox.addEventListener('keyup', keyup, true);
-  terminalbox.addEventListener('input', (event) => {
+  let composing = false;
+  const mine = (event) => event.target === textarea;
+  terminalbox.addEventListener('keydown', (event) => {
+    keyed = true;
+    if (mine(event) && (composing || event.isComposing)) event.stopPropagation();
+  }, true);
+  terminalbox.addEventListener('keyup', () => { keyed = false; }, true);
+  terminalbox.addEventListener('focusout', () => { keyed = false; }, true);
+  terminalbox.addEventListener('compositionstart', (event) => {
+    if (!mine(event)) return;
+    composing = true;
+    event.stopPropagation();
+  }, true);
+  terminalbox.addEventListener('compositionupdate', (event) => {
+    if (mine(event)) event.stopPropagation();
+  }, true);
+  terminalbox.addEventListener('compositionend', (event) => {
+    if (!mine(event)) return;
+    composing = false;
+    keyed = false;
+    event.stopPropagation();
+    if (event.data) term.input(event.data);
+  }, true);
+  // The text to come, whole: the input events that follow may split it.
+  terminalbox.addEventListener('beforeinput', (event) => {
     const pressed = keyed;
     keyed = false;
-    if (pressed || event.isComposing || !event.target.matches('.xterm-helper-textarea')) return;
+    if (pressed || composing || event.isComposing || !mine(event)) return;
     if (event.inputType === 'insertText' && event.data) {
       term.input(event.data.replace(/\r?\n/g, '\r'));
     } else if (event.inputType === 'insertLineBreak' || event.inputType === 'insertParagraph') {
