@@ -14,6 +14,7 @@ import {expectscreen, openpage, pagedir, startbrowser, type} from './browser.mjs
 
 let session;
 let folder;
+let server;
 
 before(async () => {
   session = await startbrowser();
@@ -21,6 +22,7 @@ before(async () => {
 });
 
 after(async () => {
+  if (server?.listening) await stop(server);
   await session?.close();
   await rm(folder, {recursive: true, force: true});
 });
@@ -53,7 +55,7 @@ async function titleshown(page) {
 test('after one visit the page plays offline, installs, and offers a rebuilt page', async () => {
   // A copy of the built page, to rebuild while the player has it open.
   await cp(pagedir, folder, {recursive: true});
-  let server = await serve(folder);
+  server = await serve(folder);
   const {port} = server.address();
   const page = await openpage({browser: session.browser, url: `http://127.0.0.1:${port}/`});
   await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
@@ -108,5 +110,4 @@ Enter character name to load: Sir Offline
   await titleshown(page);
   assert.deepEqual(page.errors, []);
   await page.close();
-  await stop(server);
 });
