@@ -91,4 +91,5 @@ function begin() {
 
 begin();
 // Offline play and updates, once the page is up.
-window.addEventListener('load', () => import('./offline.js').then((offline) => offline.keepoffline()));
+window.addEventListener('load', () =>
+  import('./offline.js').then((offline) => offline.keepoffline(), () => {}));

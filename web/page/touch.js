@@ -84,7 +84,8 @@ export function touchinput(term, keys, terminalbox) {
     press = {x: event.clientX, y: event.clientY, finger: event.pointerType !== 'mouse'};
   });
   terminalbox.addEventListener('pointerup', (event) => {
-    if (press && Math.hypot(event.clientX - press.x, event.clientY - press.y) > tapslop) press = null;
+    const moved = press && Math.hypot(event.clientX - press.x, event.clientY - press.y);
+    if (moved > tapslop) press = null;
   });
   terminalbox.addEventListener('click', () => {
     const start = press;
@@ -106,7 +107,9 @@ export function touchinput(term, keys, terminalbox) {
       waiting = kind;
       // The prompt is on the screen once the terminal has drawn what the
       // game wrote before waiting.
-      if (kind === 'line' && field) term.write('', () => waiting === 'line' && field.ask(question()));
+      if (kind === 'line' && field) {
+        term.write('', () => waiting === 'line' && field.ask(question()));
+      }
       return keys.waitfor(kind).finally(() => {
         if (waiting === kind) waiting = null;
         // The next wait, if it comes at once, keeps the field up.
