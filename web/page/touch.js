@@ -35,16 +35,19 @@ const tapslop = 10;
 
 // Wraps the player's keyboard (keys.js) so that taps, the line field and
 // input events feed the same queue: what they send goes through
-// term.input(), as typed keys do. Returns the keyboard for the game.
+// term.input(), as typed keys do. Returns the keyboard for the game, which
+// also tells here what the game waits for.
 export function touchinput(term, keys, terminalbox) {
   // What the game waits for now and no tap has answered yet: 'key',
   // 'line' or null.
   let waiting = null;
-  const field = touchscreen() ? linefield(send) : null;
+  const field = touchscreen() ? linefield(send, () => term.focus()) : null;
 
+  // What answers the game's wait; the field stays up until the game's
+  // next wait is known, so that it keeps the on-screen keyboard for a
+  // line that follows a line.
   function send(data) {
     waiting = null;
-    field?.idle();
     term.input(data);
   }
 
@@ -102,7 +105,7 @@ export function touchinput(term, keys, terminalbox) {
   }
 
   return {
-    take: (data) => keys.take(data),
+    ...keys,
     waitfor(kind) {
       waiting = kind;
       // The prompt is on the screen once the terminal has drawn what the
@@ -177,7 +180,7 @@ function keepinputevents(term, terminalbox) {
 // label is the game's prompt, Enter (or the button) sends the line, and
 // Yes and No answer the game's questions. While the on-screen keyboard
 // is up, the field sits on the keyboard, at the foot of what is visible.
-function linefield(send) {
+function linefield(send, backtoterminal) {
   const form = document.createElement('form');
   form.id = 'touchline';
   form.className = 'idle';
@@ -189,11 +192,14 @@ function linefield(send) {
   const [label, text, enter, yes, no] = form.querySelectorAll('label, input, button');
   const controls = [text, enter, yes, no];
 
+  // Whether the game waits for the line asked; one answer each.
+  let open = false;
+
   function answer(line) {
-    const hadfocus = document.activeElement === text;
+    if (!open) return;
+    open = false;
     text.value = '';
     send(`${line}\r`);
-    if (hadfocus) text.blur();
   }
 
   form.addEventListener('submit', (event) => {
@@ -228,8 +234,12 @@ function linefield(send) {
       yes.hidden = no.hidden = !question;
       for (const control of controls) control.disabled = false;
       form.classList.remove('idle');
+      open = true;
     },
+    // Keys typed on a keyboard plugged in go to the terminal again.
     idle() {
+      if (form.contains(document.activeElement)) backtoterminal();
+      open = false;
       form.classList.add('idle');
       for (const control of controls) control.disabled = true;
     },
