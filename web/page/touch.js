@@ -131,20 +131,25 @@ export function touchinput(term, keys, terminalbox) {
 // Text that xterm.js leaves out: in screen reader mode it takes keys from
 // key events only, so text inserted with no key pressed (voice input,
 // keyboards that send no key events) and Enter sent as a line break never
-// reach the game; and it loses a composition's text where the helper
-// textarea held a selection, or sends it after a key that followed. Such
-// input events are fed in here; one that follows a key press is the key's
-// own, which xterm.js sends. Compositions are taken here whole: xterm.js
-// sees none of their events, and the game gets the text once, when it is
-// committed.
+// reach the game; it loses a composition's text where the helper textarea
+// held a selection, and sends it after a key that followed; and it reads
+// the text of a phone keyboard's key (a key event naming no key) from the
+// textarea a moment later, missing it when the text comes later still.
+// All of these are taken here from the input events, whole and once: a key
+// event naming a key stays xterm.js's, and so does the input that follows
+// it; xterm.js sees nothing of compositions and of keys named by no key.
 function keepinputevents(term, terminalbox) {
   const textarea = terminalbox.querySelector('.xterm-helper-textarea');
   let keyed = false;
   let composing = false;
   const mine = (event) => event.target === textarea;
   terminalbox.addEventListener('keydown', (event) => {
-    keyed = true;
-    if (mine(event) && (composing || event.isComposing)) event.stopPropagation();
+    if (!mine(event)) return;
+    if (composing || event.isComposing || event.keyCode === 229) {
+      event.stopPropagation();
+    } else {
+      keyed = true;
+    }
   }, true);
   terminalbox.addEventListener('keyup', () => { keyed = false; }, true);
   terminalbox.addEventListener('focusout', () => { keyed = false; }, true);
@@ -159,7 +164,6 @@ function keepinputevents(term, terminalbox) {
   terminalbox.addEventListener('compositionend', (event) => {
     if (!mine(event)) return;
     composing = false;
-    keyed = false;
     event.stopPropagation();
     if (event.data) term.input(event.data);
   }, true);
@@ -172,6 +176,8 @@ function keepinputevents(term, terminalbox) {
       term.input(event.data.replace(/\r?\n/g, '\r'));
     } else if (event.inputType === 'insertLineBreak' || event.inputType === 'insertParagraph') {
       term.input('\r');
+    } else if (event.inputType === 'deleteContentBackward') {
+      term.input('\x7f');
     }
   }, true);
 }

@@ -109,7 +109,7 @@ Enter character name: Sir Tap
 Welcome, Sir Tap, your adventure is just beginning...`);
   await tapon(page, 'Welcome');
   await expectscreen(page, mainmenu);
-  // A tap on a blank of a menu's row takes nothing.
+  // A tap on the prompt, where no choice is, takes nothing.
   await tapon(page, '?');
   await tapon(page, '(M)onsters');
   await expectscreen(page, monstermenu);
@@ -141,6 +141,29 @@ Are you going to run away?
 ? y
 
 not enough money!!`);
+  // The fight to its end, and the monster menu's second column.
+  await tapon(page, 'money');
+  await expectscreen(page, `${heading}\nHP: 9/10\nMP: 5/5${fightmenu}`);
+  await rolls(page, [3]);
+  await tapon(page, '1) Attack');
+  await expectscreen(page, `${heading}\nHP: 9/10\nMP: 5/5${fightmenu} 1
+You attack
+ Slash: -6 enemy HP
+
+Enemy defeated!!`);
+  await tapon(page, 'defeated');
+  await expectscreen(page, `${heading}
+
+You kick some dirt over the still body of the squirrel
+
+Found 2 gold
+Gained 1 experience`);
+  await tapon(page, 'gold');
+  await expectscreen(page, mainmenu);
+  await tapon(page, '(M)onsters');
+  await expectscreen(page, monstermenu);
+  await tapon(page, '16) Corrupted Knight');
+  await expectscreen(page, `${heading}\nYou found one of the corrupted knights`);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
@@ -187,6 +210,12 @@ test('text from keyboards that send input events, and a mouse click on a choice'
   const to = await pointat(page, '(N)ew Game');
   await page.mouse.click(to.x, to.y);
   await expectscreen(page, `${heading}\nEnter character name:`);
+  // A phone keyboard's key (a key event that names no key, then the text)
+  // and its Backspace, sent as a deletion.
+  await inserttext(cdp, 'x', {keyed: true});
+  await expectscreen(page, `${heading}\nEnter character name: x`);
+  await page.$eval('.xterm-helper-textarea', (area) => area.dispatchEvent(
+    new InputEvent('beforeinput', {inputType: 'deleteContentBackward', bubbles: true})));
   // A composition and its commit, then Enter as a line break.
   await cdp.send('Input.imeSetComposition', {text: 'Sir', selectionStart: 3, selectionEnd: 3});
   await cdp.send('Input.imeSetComposition', {text: 'Sir Ime', selectionStart: 7, selectionEnd: 7});
@@ -195,7 +224,6 @@ test('text from keyboards that send input events, and a mouse click on a choice'
   await expectscreen(page, `${heading}
 Enter character name: Sir Ime
 Welcome, Sir Ime, your adventure is just beginning...`);
-  // A phone keyboard's key: a key event that names no key, then the text.
   await inserttext(cdp, 'k', {keyed: true});
   await expectscreen(page, mainmenu);
   await inserttext(cdp, 'a');
