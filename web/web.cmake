@@ -82,6 +82,23 @@ foreach(file lib/xterm.js css/xterm.css)
 endforeach()
 add_custom_target(emberfell_page ALL DEPENDS ${pagefiles})
 
+# Offline play: workbox-window for the page (offline.js), and the service
+# worker that keeps every file of the built page under a revision made from
+# its content (precache.mjs), made again whenever any of them changes.
+set(workboxwindow ${pagedir}/workbox-window.js)
+add_custom_command(
+  OUTPUT ${workboxwindow}
+  COMMAND ${CMAKE_COMMAND} -E copy
+          ${webdir}/node_modules/workbox-window/build/workbox-window.prod.mjs ${workboxwindow}
+  DEPENDS ${npmstamp})
+add_custom_command(
+  OUTPUT ${pagedir}/sw.js
+  COMMAND ${NODE} ${webdir}/precache.mjs ${pagedir}
+  DEPENDS ${pagefiles} ${workboxwindow} emberfell ${webdir}/precache.mjs ${npmstamp}
+  WORKING_DIRECTORY ${webdir}
+  COMMENT "Making the page's service worker")
+add_custom_target(emberfell_offline ALL DEPENDS ${pagedir}/sw.js)
+
 # The browser tests: the page served on 127.0.0.1 to headless Chromium.
 enable_testing()
 file(GLOB browsertests CONFIGURE_DEPENDS ${webdir}/tests/*.test.mjs)

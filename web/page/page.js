@@ -4,6 +4,7 @@
 import {keepfitted} from './fit.js';
 import {keyboard} from './keys.js';
 import {savedknights} from './saves.js';
+import {touchinput} from './touch.js';
 
 const statusline = document.getElementById('status');
 const terminalbox = document.getElementById('terminal');
@@ -37,7 +38,7 @@ function say(text) {
   statusline.textContent = text;
 }
 
-const keys = keyboard(term);
+const keys = touchinput(term, keyboard(term), terminalbox);
 const saves = savedknights({say, focus: () => term.focus()});
 let over = false;
 
@@ -89,3 +90,6 @@ function begin() {
 }
 
 begin();
+// Offline play and updates, once the page is up.
+window.addEventListener('load', () =>
+  import('./offline.js').then((offline) => offline.keepoffline(), () => {}));

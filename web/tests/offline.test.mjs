@@ -1,0 +1,113 @@
+// The page with no network after one visit, its manifest and icon as
+// Chromium judges them for installing, and a rebuilt page reaching the
+// player through the offer to reload.
+import assert from 'node:assert/strict';
+import {execFile} from 'node:child_process';
+import {cp, mkdtemp, readFile, rm, writeFile} from 'node:fs/promises';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {fileURLToPath} from 'node:url';
+import {promisify} from 'node:util';
+import {after, before, test} from 'node:test';
+import {serve} from '../serve.mjs';
+import {expectscreen, openpage, pagedir, startbrowser, type} from './browser.mjs';
+
+let session;
+let folder;
+let server;
+
+before(async () => {
+  session = await startbrowser();
+  folder = await mkdtemp(join(tmpdir(), 'emberfell-offline-'));
+});
+
+after(async () => {
+  if (server?.listening) await stop(server);
+  await session?.close();
+  await rm(folder, {recursive: true, force: true});
+});
+
+const heading = `
+                             Emberfell
+`;
+
+const mainmenu = `${heading}
+(M)onsters
+(Q)uest
+(B)lacksmith
+Ma(g)ic Shop
+(I)nn
+(S)tats
+S(a)ve
+(E)xit
+?`;
+
+async function stop(server) {
+  server.closeAllConnections();
+  await new Promise((done) => server.close(done));
+}
+
+async function titleshown(page) {
+  await page.waitForFunction(() => document.querySelector('.xterm-accessibility-tree')
+    ?.textContent.includes('Version: 1.0.1'), {timeout: 10000});
+}
+
+test('after one visit the page plays offline, installs, and offers a rebuilt page', async () => {
+  // A copy of the built page, to rebuild while the player has it open.
+  await cp(pagedir, folder, {recursive: true});
+  server = await serve(folder);
+  const {port} = server.address();
+  const page = await openpage({browser: session.browser, url: `http://127.0.0.1:${port}/`});
+  await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+
+  const cdp = await page.createCDPSession();
+  assert.deepEqual(await cdp.send('Page.getInstallabilityErrors'), {installabilityErrors: []});
+
+  await titleshown(page);
+  await type(page, 'k n\nSir Offline\nk');
+  await expectscreen(page, mainmenu);
+  await type(page, 'a\ny\n');
+  await expectscreen(page, `${heading}
+Are you sure you want to save? y
+
+
+                                saving...
+
+                                saved`);
+
+  // No network at all: the server gone and the browser offline.
+  await stop(server);
+  await page.setOfflineMode(true);
+  await page.reload();
+  await titleshown(page);
+  await type(page, 'k l\nSir Offline\n');
+  await expectscreen(page, `${heading}
+Enter character name to load: Sir Offline
+
+
+                                  loading...
+
+                                  loaded`);
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+  assert.equal(await page.$('#update'), null);
+
+  // The page rebuilt: one file's content changed, the service worker made
+  // again as the build makes it.
+  const index = join(folder, 'index.html');
+  await writeFile(index, (await readFile(index, 'utf8'))
+    .replace('<title>Emberfell</title>', '<title>Emberfell rebuilt</title>'));
+  const precache = fileURLToPath(new URL('../precache.mjs', import.meta.url));
+  await promisify(execFile)(process.execPath, [precache, folder]);
+  server = await serve(folder, port);
+  await page.setOfflineMode(false);
+  await page.reload();
+  await titleshown(page);
+  assert.equal(await page.title(), 'Emberfell');
+  await page.waitForSelector('#update button', {timeout: 10000});
+  await Promise.all([page.waitForNavigation(), page.click('#update button')]);
+  assert.equal(await page.title(), 'Emberfell rebuilt');
+  await titleshown(page);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
