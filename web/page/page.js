@@ -7,6 +7,12 @@ import {savedknights} from './saves.js';
 
 const statusline = document.getElementById('status');
 const terminalbox = document.getElementById('terminal');
+// The title the page painted from its HTML, until the terminal shows it.
+let painted = document.getElementById('title');
+
+// The terminal's stylesheet and script and the game's, loaded after the
+// first paint (early.js).
+await window.terminalready;
 
 // The game's code, compiled once (in index.html) for every game played on
 // this page.
@@ -18,7 +24,7 @@ const term = new Terminal({
   convertEol: true,
   screenReaderMode: true,
   cursorBlink: true,
-  fontFamily: '"DejaVu Sans Mono", "Cascadia Mono", Consolas, "Liberation Mono", monospace',
+  fontFamily: getComputedStyle(document.documentElement).getPropertyValue('--terminal-font').trim(),
   fontSize: 16,
   theme: {background: '#000000', foreground: '#cccccc'},
 });
@@ -27,17 +33,37 @@ term.open(terminalbox);
 // typed answer can be rubbed out whole.
 term.write('\x1b[?45h');
 keepfitted(term, terminalbox);
+const keys = keyboard(term);
+// The keys pressed before the terminal was there come first.
+keys.take(window.earlykeys());
 term.focus();
 // A click anywhere but on the saves' controls goes to the terminal.
 document.addEventListener('click', (event) => {
   if (!event.target.closest('#saves')) term.focus();
 });
+// Once a knight is chosen in the list, or a key the list has no use for is
+// typed there, the keys go to the game again.
+const knightlist = document.getElementById('knights');
+knightlist.addEventListener('change', () => term.focus());
+knightlist.addEventListener('keydown', (event) => {
+  const listkeys = /^(Arrow|Page|Home|End|Tab|Enter|Escape| )/;
+  if (!listkeys.test(event.key) && !event.altKey && !event.metaKey) term.focus();
+});
+
+// The terminal takes the painted title's place once it shows the game's
+// first screen: in the frame after it drew it.
+function takeover() {
+  if (!painted) return;
+  term.write('', () => requestAnimationFrame(() => {
+    painted?.remove();
+    painted = null;
+  }));
+}
 
 function say(text) {
   statusline.textContent = text;
 }
 
-const keys = keyboard(term);
 const saves = savedknights({say, focus: () => term.focus()});
 let over = false;
 
@@ -52,8 +78,12 @@ term.onData((data) => {
 // What the game asks of the page (web_console.cpp).
 const pageside = {
   write: (bytes) => term.write(bytes),
-  key: () => keys.waitfor('key'),
+  key() {
+    takeover();
+    return keys.waitfor('key');
+  },
   async line() {
+    takeover();
     const line = await keys.waitfor('line');
     await saves.ready();
     return line;
@@ -62,6 +92,7 @@ const pageside = {
   over() {
     over = true;
     keys.reset();
+    document.body.classList.add('over');
     saves.gameover();
     say('The game is over. Press any key for a new game.');
   },
@@ -69,6 +100,7 @@ const pageside = {
 
 async function startgame() {
   over = false;
+  document.body.classList.remove('over');
   say('');
   term.reset();
   term.write('\x1b[?45h');
