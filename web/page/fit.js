@@ -39,6 +39,10 @@ export function fitterminal(term, terminalbox) {
   const height = terminalbox.clientHeight;
   if (!screen || !width || !height) return;
   const used = usedcolumns(term);
+  // A new font size can leave the terminal scrolled back by a row or two;
+  // a terminal that showed its last rows shows them after.
+  const buffer = term.buffer.active;
+  const atbottom = buffer.viewportY === buffer.baseY;
   const fits = () => {
     const cell = cellsize(term, screen);
     return cell.width * used <= width && cell.height * term.rows <= height;
@@ -63,6 +67,10 @@ export function fitterminal(term, terminalbox) {
       break;
     }
     size++;
+  }
+  if (atbottom) {
+    term.scrollToBottom();
+    requestAnimationFrame(() => term.scrollToBottom());
   }
   const left = Math.max(0, Math.floor((width - screen.offsetWidth) / 2));
   screen.closest('.xterm').style.marginLeft = `${left}px`;

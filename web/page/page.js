@@ -41,13 +41,18 @@ term.focus();
 document.addEventListener('click', (event) => {
   if (!event.target.closest('#saves')) term.focus();
 });
-// Once a knight is chosen in the list, or a key the list has no use for is
-// typed there, the keys go to the game again.
+// Once a knight is chosen in the list, the keys go to the game again; a
+// letter typed on the list goes to the game too (the arrows choose).
 const knightlist = document.getElementById('knights');
 knightlist.addEventListener('change', () => term.focus());
 knightlist.addEventListener('keydown', (event) => {
-  const listkeys = /^(Arrow|Page|Home|End|Tab|Enter|Escape| )/;
-  if (!listkeys.test(event.key) && !event.altKey && !event.metaKey) term.focus();
+  if ([...event.key].length !== 1 || event.key === ' ' || event.ctrlKey || event.altKey ||
+      event.metaKey) {
+    return;
+  }
+  event.preventDefault();
+  term.focus();
+  typed(event.key);
 });
 
 // The terminal takes the painted title's place once it shows the game's
@@ -67,13 +72,14 @@ function say(text) {
 const saves = savedknights({say, focus: () => term.focus()});
 let over = false;
 
-term.onData((data) => {
+function typed(data) {
   if (over) {
     begin();
     return;
   }
   keys.take(data);
-});
+}
+term.onData(typed);
 
 // What the game asks of the page (web_console.cpp).
 const pageside = {

@@ -1,0 +1,148 @@
+// The page on every screen: the terminal's 25 rows and cursor in sight
+// whatever was shown before and whatever the page says, the keys with the
+// game, and the title painted from the page's HTML, taken over by the
+// terminal without a jump and without losing a key.
+import assert from 'node:assert/strict';
+import {mkdtemp, rm, writeFile} from 'node:fs/promises';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {after, before, test} from 'node:test';
+import {expectscreen, importknight, openpage, screen, startbrowser, status,
+        type} from './browser.mjs';
+
+let session;
+let folder;
+
+before(async () => {
+  session = await startbrowser();
+  folder = await mkdtemp(join(tmpdir(), 'emberfell-fit-'));
+});
+
+after(async () => {
+  await session?.close();
+  await rm(folder, {recursive: true, force: true});
+});
+
+const heading = `
+                             Emberfell
+`;
+
+const mainmenu = `${heading}
+(M)onsters
+(Q)uest
+(B)lacksmith
+Ma(g)ic Shop
+(I)nn
+(S)tats
+S(a)ve
+(E)xit
+?`;
+
+// Laptops and desktops, a phone on its side and upright; the least font
+// size in CSS pixels on each (upright, for screens of at most 64 columns).
+const windows = [
+  {width: 1024, height: 600, least: 12},
+  {width: 1366, height: 768, least: 12},
+  {width: 1920, height: 1080, least: 12},
+  {width: 844, height: 390, least: 12},
+  {width: 390, height: 844, least: 10, upto: 64},
+];
+
+// Where the terminal's rows, its cursor and the columns the screen uses
+// stand, against its box and the window.
+async function layout(page) {
+  const text = await screen(page);
+  const used = Math.max(...text.split('\n').map((line) => [...line].length));
+  return page.evaluate((usedtext) => {
+    const rect = (element) => element.getBoundingClientRect().toJSON();
+    const rows = [...document.querySelectorAll('.xterm-rows > div')].map(rect);
+    const cursor = document.querySelector('.xterm-rows .xterm-cursor');
+    const cell = rows[0].width / 80;
+    return {
+      rows: rows.length,
+      text: {left: rows[0].left, right: rows[0].left + usedtext * cell, top: rows[0].top,
+             bottom: rows[rows.length - 1].bottom},
+      cursor: cursor && rect(cursor),
+      box: rect(document.getElementById('terminal')),
+      window: {left: 0, top: 0, right: innerWidth, bottom: innerHeight},
+      font: parseFloat(getComputedStyle(document.querySelector('.xterm-rows')).fontSize),
+      used: usedtext,
+    };
+  }, used);
+}
+
+const inside = (inner, outer) => inner.left >= outer.left - 0.01 && inner.right <= outer.right + 0.01 &&
+                                 inner.top >= outer.top - 0.01 && inner.bottom <= outer.bottom + 0.01;
+
+// The terminal shows the title in the painted title's place.
+async function taken(page) {
+  await page.waitForFunction(() => !document.getElementById('title') &&
+    document.querySelector('.xterm-accessibility-tree')?.textContent.includes('Version: 1.0.1'));
+}
+
+// At every window size: all 25 rows, the screen's text and the cursor
+// inside the window and inside the terminal's box, the text large enough.
+async function insight(page, when) {
+  for (const size of windows) {
+    await page.setViewport({width: size.width, height: size.height});
+    let seen;
+    const fits = async () => {
+      seen = await layout(page);
+      return seen.rows === 25 && seen.cursor && [seen.text, seen.cursor].every((part) =>
+        inside(part, seen.box) && inside(part, seen.window)) &&
+        (seen.used > (size.upto ?? 80) || seen.font >= size.least);
+    };
+    // The fit follows a resize within a frame or two.
+    for (let i = 0; i < 20 && !(await fits()); i++) await new Promise((r) => setTimeout(r, 25));
+    assert.ok(await fits(), `${when}, ${size.width}x${size.height}: ${JSON.stringify(seen)}`);
+  }
+}
+
+test('every row and the cursor in sight on every screen, the keys with the game', async () => {
+  const page = await openpage(session);
+  await taken(page);
+  await insight(page, 'the title');
+  await type(page, 'k n\nBrom\n');
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+  await page.setViewport({width: 1366, height: 768});
+  const controls = await page.$eval('#export', (button) => button.getBoundingClientRect().left);
+  // The blacksmith's list fills the terminal; the player types on its last row.
+  await type(page, 'b\n');
+  await page.waitForFunction(() => document.querySelector('.xterm-accessibility-tree')
+    .textContent.includes('Gold:'));
+  await type(page, '99');
+  await insight(page, 'the blacksmith');
+  await type(page, '\nk');
+  await expectscreen(page, mainmenu);
+  await insight(page, 'the main menu after the blacksmith');
+  // A line of status below the terminal.
+  const large = join(folder, 'large');
+  await writeFile(large, Buffer.alloc(70000, 'x'));
+  await importknight(page, large);
+  await page.waitForFunction(() => document.getElementById('status').textContent !== '');
+  await insight(page, 'a status');
+  // A knight in the list moves none of the controls; once the list is used,
+  // the keys go to the game.
+  await type(page, 'a\ny\n');
+  await page.waitForFunction(() => document.getElementById('knights').value === 'Brom');
+  await page.setViewport({width: 1366, height: 768});
+  assert.equal(await page.$eval('#export', (button) => button.getBoundingClientRect().left), controls);
+  await page.select('#knights', 'Brom');
+  await type(page, 'k');
+  await expectscreen(page, mainmenu);
+  await page.focus('#knights');
+  await type(page, 'e\nk');
+  // The end of the game shows over the terminal.
+  await status(page, 'The game is over. Press any key for a new game.');
+  await insight(page, 'the end of a game');
+  const over = await page.evaluate(() => {
+    const status = document.getElementById('status').getBoundingClientRect();
+    const box = document.getElementById('terminal').getBoundingClientRect();
+    const middle = {x: status.left + status.width / 2, y: status.top + status.height / 2};
+    return middle.x > box.left && middle.x < box.right && middle.y > box.top && middle.y < box.bottom;
+  });
+  assert.ok(over, 'the end of the game is shown over the terminal');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
