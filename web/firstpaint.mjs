@@ -98,9 +98,10 @@ function titlehtml({lines, cursor}) {
 // The terminal's cell for each font size, as xterm.js measures it in the
 // page's first font (DejaVu Sans Mono: advance 1233, ascent 1901, descent
 // 483 in 2048 units; the width of the whole row rounded to a pixel, the
-// ascent and descent each). The title's font size is the largest whose
-// cells fit the terminal's box: rules for each size, the larger later, on
-// the box's height (25 rows) and width (the columns the title uses).
+// ascent and descent each), as in page.css. The title's font size is the
+// largest whose cells fit the terminal's box: rules for each size, the
+// larger later, on the box's height (25 rows) and width (the columns the
+// title uses).
 function sizerules(used) {
   let rules = '';
   for (let size = 4; size <= 96; size++) {

@@ -146,3 +146,83 @@ test('every row and the cursor in sight on every screen, the keys with the game'
   assert.deepEqual(page.errors, []);
   await page.close();
 });
+
+// Opens the page with the terminal's script held back until release().
+async function openheld(size) {
+  const page = await session.browser.newPage();
+  await page.setViewport(size);
+  const held = [];
+  let holding = true;
+  await page.setRequestInterception(true);
+  page.on('request', (request) => {
+    if (holding && request.url().endsWith('/xterm.js')) held.push(request);
+    else request.continue();
+  });
+  page.release = () => {
+    holding = false;
+    for (const request of held.splice(0)) request.continue();
+  };
+  await page.goto(session.url);
+  await page.waitForSelector('#title');
+  return page;
+}
+
+// The pixels that differ between two screenshots of the same place, but
+// for those in the cursor's cell (the terminal's blinks).
+function differing(page, first, second, cursor) {
+  return page.evaluate(async (images, skip) => {
+    const pixels = await Promise.all(images.map(async (image) => {
+      const bitmap = await createImageBitmap(await (await fetch(`data:image/png;base64,${image}`)).blob());
+      const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      return context.getImageData(0, 0, bitmap.width, bitmap.height);
+    }));
+    const [a, b] = pixels;
+    if (a.width !== b.width || a.height !== b.height) return a.width * a.height;
+    let count = 0;
+    for (let y = 0; y < a.height; y++) {
+      for (let x = 0; x < a.width; x++) {
+        if (x >= skip.left && x < skip.right && y >= skip.top && y < skip.bottom) continue;
+        const i = (y * a.width + x) * 4;
+        if (a.data[i] !== b.data[i] || a.data[i + 1] !== b.data[i + 1] || a.data[i + 2] !== b.data[i + 2]) count++;
+      }
+    }
+    return count;
+  }, [first, second], cursor);
+}
+
+test('the title painted from the page, taken over by the terminal in place, keys kept', async () => {
+  for (const size of [{width: 1366, height: 768}, {width: 390, height: 844}]) {
+    const page = await openheld(size);
+    const box = await page.$eval('#terminal', (element) => element.getBoundingClientRect().toJSON());
+    const clip = {x: box.x, y: box.y, width: box.width, height: box.height};
+    const painted = await page.screenshot({clip, encoding: 'base64'});
+    page.release();
+    await taken(page);
+    const cursor = await page.$eval('.xterm-rows .xterm-cursor', (element) => {
+      const cell = element.getBoundingClientRect();
+      const box = document.getElementById('terminal').getBoundingClientRect();
+      return {left: Math.floor(cell.left - box.left), right: Math.ceil(cell.right - box.left),
+              top: Math.floor(cell.top - box.top), bottom: Math.ceil(cell.bottom - box.top)};
+    });
+    const drawn = await page.screenshot({clip, encoding: 'base64'});
+    // Nearly every pixel the same: a few differ where the terminal draws a
+    // frame's letters in a span of their own, fewer than fill one cell.
+    const cell = (cursor.right - cursor.left) * (cursor.bottom - cursor.top);
+    const differ = await differing(page, painted, drawn, cursor);
+    assert.ok(differ < cell, `${size.width}x${size.height}: ${differ} pixels differ`);
+    await page.close();
+  }
+  // Keys pressed before the terminal is there reach the game, in order.
+  const page = await openheld({width: 1366, height: 768});
+  await type(page, 'k n\nAz');
+  await page.keyboard.press('Backspace');
+  await type(page, 'yla\n');
+  page.release();
+  await expectscreen(page, `${heading}
+Enter character name: Ayla
+Welcome, Ayla, your adventure is just beginning...`);
+  assert.deepEqual(page.errors ?? [], []);
+  await page.close();
+});
