@@ -32,6 +32,10 @@
   });
   let started;
   const start = () => {
+    // The game's code, fetched and compiled while the scripts load.
+    const code = fetch('emberfell.wasm');
+    window.emberfellcompiled = WebAssembly.compileStreaming(code).catch(() =>
+      code.then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
     started ??= Promise.all([
       load('link', {rel: 'stylesheet', href: 'xterm.css'}),
       load('script', {src: 'xterm.js', async: false}),

@@ -150,6 +150,8 @@ test('every row and the cursor in sight on every screen, the keys with the game'
 // Opens the page with the terminal's script held back until release().
 async function openheld(size) {
   const page = await session.browser.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(String(error)));
   await page.setViewport(size);
   const held = [];
   let holding = true;
@@ -223,6 +225,6 @@ test('the title painted from the page, taken over by the terminal in place, keys
   await expectscreen(page, `${heading}
 Enter character name: Ayla
 Welcome, Ayla, your adventure is just beginning...`);
-  assert.deepEqual(page.errors ?? [], []);
+  assert.deepEqual(page.errors, []);
   await page.close();
 });
