@@ -38,13 +38,15 @@ S(a)ve
 (E)xit
 ?`;
 
-// Laptops and desktops, a phone on its side and upright; the least font
-// size in CSS pixels on each (upright, for screens of at most 64 columns).
+// Laptops and desktops, a phone on its side (also with its on-screen
+// keyboard up) and upright; the least font size in CSS pixels on each
+// (upright, for screens of at most 64 columns).
 const windows = [
   {width: 1024, height: 600, least: 12},
   {width: 1366, height: 768, least: 12},
   {width: 1920, height: 1080, least: 12},
   {width: 844, height: 390, least: 12},
+  {width: 844, height: 215, least: 6},
   {width: 390, height: 844, least: 10, upto: 64},
 ];
 
