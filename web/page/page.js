@@ -1,6 +1,7 @@
 // Emberfell's page: the terminal the game runs in, and a new game after the
-// end. The player's keys (keys.js), the saved knights (saves.js) and the
-// terminal's size (fit.js) each have a file of their own.
+// end. The player's keys (keys.js), the saved knights (saves.js), the
+// terminal's size (fit.js) and the page before the terminal is there
+// (early.js, inline in index.html) each have a file of their own.
 import {keepfitted} from './fit.js';
 import {keyboard} from './keys.js';
 import {savedknights} from './saves.js';
