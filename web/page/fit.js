@@ -33,29 +33,21 @@ function cellsize(term, screen) {
   return {width: screen.offsetWidth / term.cols, height: screen.offsetHeight / term.rows};
 }
 
-export function fitterminal(term, terminalbox) {
-  const screen = terminalbox.querySelector('.xterm-screen');
-  const width = terminalbox.clientWidth;
-  const height = terminalbox.clientHeight;
-  if (!screen || !width || !height) return;
-  const used = usedcolumns(term);
-  // A new font size can leave the terminal scrolled back by a row or two;
-  // a terminal that showed its last rows shows them after.
-  const buffer = term.buffer.active;
-  const atbottom = buffer.viewportY === buffer.baseY;
+// The largest font size whose cells fit: a first guess from the cell at
+// the present size, then one size at a time, measured.
+function largestsize(term, screen, room) {
   const fits = () => {
     const cell = cellsize(term, screen);
-    return cell.width * used <= width && cell.height * term.rows <= height;
+    return cell.width * room.columns <= room.width && cell.height * term.rows <= room.height;
   };
   const setsize = (size) => {
     if (term.options.fontSize !== size) term.options.fontSize = size;
   };
-  // A first guess from the cell at the present size, then one size at a
-  // time, measured, to the largest that fits.
   const cell = cellsize(term, screen);
   let size = term.options.fontSize;
   if (cell.width && cell.height) {
-    const scale = Math.min(width / (cell.width * used), height / (cell.height * term.rows));
+    const scale = Math.min(room.width / (cell.width * room.columns),
+                           room.height / (cell.height * term.rows));
     size = Math.min(largest, Math.max(smallest, Math.floor(size * scale)));
   }
   setsize(size);
@@ -68,13 +60,27 @@ export function fitterminal(term, terminalbox) {
     }
     size++;
   }
+  return size;
+}
+
+export function fitterminal(term, terminalbox) {
+  const screen = terminalbox.querySelector('.xterm-screen');
+  const room = {width: terminalbox.clientWidth, height: terminalbox.clientHeight,
+                columns: usedcolumns(term)};
+  if (!screen || !room.width || !room.height) return;
+  // A new font size can leave the terminal scrolled back by a row or two;
+  // a terminal that showed its last rows shows them after.
+  const buffer = term.buffer.active;
+  const atbottom = buffer.viewportY === buffer.baseY;
+  const size = largestsize(term, screen, room);
   if (atbottom) {
     term.scrollToBottom();
     requestAnimationFrame(() => term.scrollToBottom());
   }
-  const left = Math.max(0, Math.floor((width - screen.offsetWidth) / 2));
+  const left = Math.max(0, Math.floor((room.width - screen.offsetWidth) / 2));
   screen.closest('.xterm').style.marginLeft = `${left}px`;
-  document.body.classList.toggle('turn', size < readable && innerHeight > innerWidth);
+  const upright = innerHeight > innerWidth && matchMedia('(pointer: coarse)').matches;
+  document.body.classList.toggle('turn', size < readable && upright);
 }
 
 // Fit now, whenever the box changes size (the window, a line of status, an
