@@ -138,13 +138,16 @@ test('every row and the cursor in sight on every screen, the keys with the game'
   // The end of the game shows over the terminal.
   await status(page, 'The game is over. Press any key for a new game.');
   await insight(page, 'the end of a game');
-  const over = await page.evaluate(() => {
-    const status = document.getElementById('status').getBoundingClientRect();
-    const box = document.getElementById('terminal').getBoundingClientRect();
-    const middle = {x: status.left + status.width / 2, y: status.top + status.height / 2};
-    return middle.x > box.left && middle.x < box.right && middle.y > box.top && middle.y < box.bottom;
-  });
-  assert.ok(over, 'the end of the game is shown over the terminal');
+  for (const size of windows) {
+    await page.setViewport({width: size.width, height: size.height});
+    const over = await page.evaluate(() => {
+      const status = document.getElementById('status').getBoundingClientRect();
+      const box = document.getElementById('terminal').getBoundingClientRect();
+      const middle = {x: status.left + status.width / 2, y: status.top + status.height / 2};
+      return middle.x > box.left && middle.x < box.right && middle.y > box.top && middle.y < box.bottom;
+    });
+    assert.ok(over, `the end of the game over the terminal, ${size.width}x${size.height}`);
+  }
   assert.deepEqual(page.errors, []);
   await page.close();
 });
