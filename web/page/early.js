@@ -41,6 +41,11 @@
       load('script', {src: 'xterm.js', async: false}),
       load('script', {src: 'emberfell.js', async: false}),
     ]);
+    // The modules page.js imports, fetched with it rather than after it.
+    for (const module of ['fit.js', 'keys.js', 'saves.js']) {
+      document.head.append(Object.assign(document.createElement('link'),
+                                         {rel: 'modulepreload', href: module}));
+    }
     load('script', {type: 'module', src: 'page.js'});
   };
   window.terminalready = new Promise((resolve) => {
