@@ -61,9 +61,19 @@ add_dependencies(emberfell emberfell_npm)
 set_property(TARGET emberfell PROPERTY RULE_LAUNCH_LINK
   "${CMAKE_COMMAND} -E env EM_CLOSURE_COMPILER=${webdir}/node_modules/.bin/google-closure-compiler")
 
-# The page's own files and xterm's, copied whenever they change.
+# The page's own files and xterm's, copied whenever they change; the
+# first paint's (index.html with the title the game draws, the styles and
+# the script it needs inline) are made by firstpaint.mjs.
+set(firstpaintsources index.html page.css early.js)
 file(GLOB pagesources CONFIGURE_DEPENDS RELATIVE ${webdir}/page ${webdir}/page/*)
-set(pagefiles)
+list(REMOVE_ITEM pagesources ${firstpaintsources})
+list(TRANSFORM firstpaintsources PREPEND ${webdir}/page/)
+add_custom_command(
+  OUTPUT ${pagedir}/index.html
+  COMMAND ${NODE} ${webdir}/firstpaint.mjs ${webdir}/page ${pagedir}
+  DEPENDS ${firstpaintsources} ${webdir}/firstpaint.mjs emberfell
+  COMMENT "Painting the title into the page's index.html")
+set(pagefiles ${pagedir}/index.html)
 foreach(file ${pagesources})
   add_custom_command(
     OUTPUT ${pagedir}/${file}

@@ -1,6 +1,8 @@
 // Emberfell's page: the terminal the game runs in, and a new game after the
-// end. The player's keys (keys.js), the saved knights (saves.js) and the
-// terminal's size (fit.js) each have a file of their own.
+// end. The player's keys (keys.js), taps and on-screen keyboards
+// (touch.js), the saved knights (saves.js), the terminal's size (fit.js),
+// offline play (offline.js) and the page before the terminal is there
+// (early.js, inline in index.html) each have a file of their own.
 import {keepfitted} from './fit.js';
 import {keyboard} from './keys.js';
 import {savedknights} from './saves.js';
@@ -8,6 +10,12 @@ import {touchinput} from './touch.js';
 
 const statusline = document.getElementById('status');
 const terminalbox = document.getElementById('terminal');
+// The title the page painted from its HTML, until the terminal shows it.
+let painted = document.getElementById('title');
+
+// The terminal's stylesheet and script and the game's, loaded after the
+// first paint (early.js).
+await window.terminalready;
 
 // The game's code, compiled once (in index.html) for every game played on
 // this page.
@@ -19,7 +27,7 @@ const term = new Terminal({
   convertEol: true,
   screenReaderMode: true,
   cursorBlink: true,
-  fontFamily: '"DejaVu Sans Mono", "Cascadia Mono", Consolas, "Liberation Mono", monospace',
+  fontFamily: getComputedStyle(document.documentElement).getPropertyValue('--terminal-font').trim(),
   fontSize: 16,
   theme: {background: '#000000', foreground: '#cccccc'},
 });
@@ -28,33 +36,63 @@ term.open(terminalbox);
 // typed answer can be rubbed out whole.
 term.write('\x1b[?45h');
 keepfitted(term, terminalbox);
+const keys = touchinput(term, keyboard(term), terminalbox);
+// The keys pressed before the terminal was there come first.
+keys.take(window.earlykeys());
 term.focus();
 // A click anywhere but on the saves' controls goes to the terminal.
 document.addEventListener('click', (event) => {
   if (!event.target.closest('#saves')) term.focus();
 });
+// Once a knight is chosen in the list, the keys go to the game again; a
+// letter typed on the list goes to the game too (the arrows choose).
+const knightlist = document.getElementById('knights');
+knightlist.addEventListener('change', () => term.focus());
+knightlist.addEventListener('keydown', (event) => {
+  if ([...event.key].length !== 1 || event.key === ' ' || event.ctrlKey || event.altKey ||
+      event.metaKey) {
+    return;
+  }
+  event.preventDefault();
+  term.focus();
+  typed(event.key);
+});
+
+// The terminal takes the painted title's place once it shows the game's
+// first screen: in the frame after it drew it.
+function takeover() {
+  if (!painted) return;
+  term.write('', () => requestAnimationFrame(() => {
+    painted?.remove();
+    painted = null;
+  }));
+}
 
 function say(text) {
   statusline.textContent = text;
 }
 
-const keys = touchinput(term, keyboard(term), terminalbox);
 const saves = savedknights({say, focus: () => term.focus()});
 let over = false;
 
-term.onData((data) => {
+function typed(data) {
   if (over) {
     begin();
     return;
   }
   keys.take(data);
-});
+}
+term.onData(typed);
 
 // What the game asks of the page (web_console.cpp).
 const pageside = {
   write: (bytes) => term.write(bytes),
-  key: () => keys.waitfor('key'),
+  key() {
+    takeover();
+    return keys.waitfor('key');
+  },
   async line() {
+    takeover();
     const line = await keys.waitfor('line');
     await saves.nextline();
     return line;
@@ -63,6 +101,7 @@ const pageside = {
   over() {
     over = true;
     keys.reset();
+    document.body.classList.add('over');
     saves.gameover();
     say('The game is over. Press any key for a new game.');
   },
@@ -70,6 +109,7 @@ const pageside = {
 
 async function startgame() {
   over = false;
+  document.body.classList.remove('over');
   say('');
   term.reset();
   term.write('\x1b[?45h');
@@ -91,5 +131,8 @@ function begin() {
 
 begin();
 // Offline play and updates, once the page is up.
-window.addEventListener('load', () =>
-  import('./offline.js').then((offline) => offline.keepoffline(), () => {}));
+function keepoffline() {
+  import('./offline.js').then((offline) => offline.keepoffline(), () => {});
+}
+if (document.readyState === 'complete') keepoffline();
+else window.addEventListener('load', keepoffline);

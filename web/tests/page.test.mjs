@@ -136,24 +136,6 @@ Goodbye!!`);
   await page.close();
 });
 
-test('the whole terminal fits the window, small or large', async () => {
-  const page = await openpage(session);
-  await expectscreen(page, titlescreen);
-  for (const [width, height] of [[640, 400], [1600, 1000]]) {
-    await page.setViewport({width, height});
-    await page.waitForFunction(() => {
-      const screen = document.querySelector('.xterm-screen').getBoundingClientRect();
-      const box = document.getElementById('terminal').getBoundingClientRect();
-      const inside = screen.left >= box.left && screen.right <= box.right &&
-                     screen.top >= box.top && screen.bottom <= box.bottom;
-      // The font is as large as fits: the terminal fills most of its box one way.
-      const filled = Math.max(screen.width / box.width, screen.height / box.height);
-      return inside && filled > 0.8;
-    }, {timeout: 5000});
-  }
-  await page.close();
-});
-
 test('a death ends the game, and a key starts a new one', async () => {
   const page = await openpage(session);
   await newknight(page, 'Brom');
