@@ -120,12 +120,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# Every package of one release is the same file, byte for byte, wherever
-# and whenever it is made: read by cpack, cmake/cpack-project.cmake dates
-# the packages' files by the release and puts Debian's game in /usr/games.
+# Every package of one release is the same file, byte for byte, wherever,
+# whenever and by whomever it is made: cmake/cpack-project.cmake dates the
+# packages' files by the release; cmake/cpack-stage.cmake sets the staged
+# directories' permissions and puts Debian's game in /usr/games.
 set(CPACK_EMBERFELL_RELEASE_EPOCH ${EMBERFELL_RELEASE_EPOCH})
 set(CPACK_EMBERFELL_INSTALL_BINDIR ${EMBERFELL_INSTALL_BINDIR})
-set(CPACK_EMBERFELL_GAMES_SCRIPT ${PROJECT_SOURCE_DIR}/cmake/debian-games.cmake)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack-project.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-stage.cmake)
 
 include(CPack)
