@@ -121,12 +121,16 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Every package of one release is the same file, byte for byte, wherever,
-# whenever and by whomever it is made: cmake/cpack-project.cmake dates the
-# packages' files by the release; cmake/cpack-stage.cmake sets the staged
-# directories' permissions and puts Debian's game in /usr/games.
+# whenever and under whatever umask it is made: cmake/cpack-project.cmake
+# dates the packages' files by the release; cmake/cpack-stage.cmake sets the
+# staged directories' permissions and puts Debian's game in /usr/games;
+# cmake/cpack-debian-ar.cmake packs the .deb's members again with fixed
+# permissions.
 set(CPACK_EMBERFELL_RELEASE_EPOCH ${EMBERFELL_RELEASE_EPOCH})
 set(CPACK_EMBERFELL_INSTALL_BINDIR ${EMBERFELL_INSTALL_BINDIR})
+set(CPACK_EMBERFELL_AR ${CMAKE_AR})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack-project.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-stage.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-debian-ar.cmake)
 
 include(CPack)
