@@ -35,6 +35,16 @@ set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 list(GET weekday_names ${weekday} weekday_name)
 list(GET month_names ${month} month_name)
 set(EMBERFELL_RELEASE_DAY "${weekday_name}, ${day} ${month_name} ${year}")
+# Midnight (UTC) of that day in seconds since 1970, the date of every file
+# in the packages: the days since 1970 by Hinnant's count of days from a
+# civil date, with years starting in March.
+math(EXPR march_month "(${month} + 10) % 12")
+math(EXPR era "${y} / 400")
+math(EXPR year_of_era "${y} - ${era} * 400")
+math(EXPR day_of_year "(153 * ${march_month} + 2) / 5 + ${day} - 1")
+math(EXPR day_of_era
+     "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era} / 100 + ${day_of_year}")
+math(EXPR EMBERFELL_RELEASE_EPOCH "(${era} * 146097 + ${day_of_era} - 719468) * 86400")
 
 # A packager can send the game to the games directory
 # (-DEMBERFELL_INSTALL_BINDIR=games).
@@ -109,5 +119,18 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# Every package of one release is the same file, byte for byte, wherever,
+# whenever and under whatever umask it is made: cmake/cpack-project.cmake
+# dates the packages' files by the release; cmake/cpack-stage.cmake sets the
+# staged directories' permissions and puts Debian's game in /usr/games;
+# cmake/cpack-debian-ar.cmake packs the .deb's members again with fixed
+# permissions.
+set(CPACK_EMBERFELL_RELEASE_EPOCH ${EMBERFELL_RELEASE_EPOCH})
+set(CPACK_EMBERFELL_INSTALL_BINDIR ${EMBERFELL_INSTALL_BINDIR})
+set(CPACK_EMBERFELL_AR ${CMAKE_AR})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack-project.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-stage.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack-debian-ar.cmake)
 
 include(CPack)
