@@ -34,6 +34,8 @@ target_link_options(emberfell PRIVATE
   -sMODULARIZE -sEXPORT_NAME=createEmberfell
   -sENVIRONMENT=web
   -sINVOKE_RUN=0
+  # Only what the page hands the game when it makes one.
+  "-sINCOMING_MODULE_JS_API=['page','instantiateWasm']"
   "-sEXPORTED_RUNTIME_METHODS=['callMain']"
   # The game's rule for an imported save's name (web_saves.js), and the
   # memory it is handed the file in.

@@ -160,6 +160,9 @@ async function openheld(size) {
   await page.setViewport(size);
   const held = [];
   let holding = true;
+  // The files come from the server, where they can be held, not from the
+  // service worker an earlier play installed.
+  await page.setBypassServiceWorker(true);
   await page.setRequestInterception(true);
   page.on('request', (request) => {
     if (holding && request.url().endsWith('/xterm.js')) held.push(request);

@@ -170,7 +170,16 @@ Gained 1 experience`);
 
 // Where this text's middle is on the terminal's screen.
 async function pointat(page, text) {
-  return page.evaluate((wanted) => {
+  return page.evaluate(async (wanted) => {
+    // Once the terminal's font has settled on this screen's columns.
+    const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
+    const size = () => JSON.stringify(document.querySelector('.xterm-screen').getBoundingClientRect());
+    let before;
+    do {
+      before = size();
+      await frame();
+      await frame();
+    } while (size() !== before);
     const rows = [...document.querySelectorAll('.xterm-accessibility-tree > div')]
       .map((row) => row.textContent.replace(/\u00a0/g, ' '));
     const row = rows.findIndex((line) => line.includes(wanted));
