@@ -9,6 +9,7 @@ import {join} from 'node:path';
 import {after, before, test} from 'node:test';
 import {expectscreen, importknight, openpage, screen, startbrowser, status,
         type} from './browser.mjs';
+import {heading, mainmenu} from './screens.mjs';
 
 let session;
 let folder;
@@ -22,21 +23,6 @@ after(async () => {
   await session?.close();
   await rm(folder, {recursive: true, force: true});
 });
-
-const heading = `
-                             Emberfell
-`;
-
-const mainmenu = `${heading}
-(M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-?`;
 
 // Laptops and desktops, a phone on its side (also with its on-screen
 // keyboard up) and upright; the least font size in CSS pixels on each

@@ -11,6 +11,7 @@ import {promisify} from 'node:util';
 import {after, before, test} from 'node:test';
 import {serve} from '../serve.mjs';
 import {expectscreen, openpage, pagedir, startbrowser, type} from './browser.mjs';
+import {heading, mainmenu} from './screens.mjs';
 
 let session;
 let folder;
@@ -26,21 +27,6 @@ after(async () => {
   await session?.close();
   await rm(folder, {recursive: true, force: true});
 });
-
-const heading = `
-                             Emberfell
-`;
-
-const mainmenu = `${heading}
-(M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-?`;
 
 async function stop(server) {
   server.closeAllConnections();

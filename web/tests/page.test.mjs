@@ -7,6 +7,7 @@ import {join} from 'node:path';
 import {after, before, test} from 'node:test';
 import {exportknight, expectscreen, importknight, openpage, paste, rolls, startbrowser, status,
         type} from './browser.mjs';
+import {titlescreen, heading, startmenu, mainmenu} from './screens.mjs';
 
 let session;
 let downloads;
@@ -20,57 +21,6 @@ after(async () => {
   await session?.close();
   await rm(downloads, {recursive: true, force: true});
 });
-
-// Screens as the terminal shows them: the template's first line end is not
-// part of the screen; blanks at the ends of rows never are.
-const titlescreen = `
-
-                EEEEEEEE MM    MM BBBBBBB  EEEEEEEE RRRRRRR
-                EE       MMM  MMM BB    BB EE       RR    RR
-                EE       MMMMMMMM BB    BB EE       RR    RR
-                EEEEEE   MM MM MM BBBBBBB  EEEEEE   RRRRRRR
-                EE       MM    MM BB    BB EE       RR  RR
-                EE       MM    MM BB    BB EE       RR   RR
-                EE       MM    MM BB    BB EE       RR    RR
-                EEEEEEEE MM    MM BBBBBBB  EEEEEEEE RR    RR
-
-                FFFFFFFF EEEEEEEE LL       LL
-                FF       EE       LL       LL
-                FF       EE       LL       LL
-                FFFFFF   EEEEEE   LL       LL
-                FF       EE       LL       LL
-                FF       EE       LL       LL
-                FF       EE       LL       LL
-                FF       EEEEEEEE LLLLLLLL LLLLLLLL
-
-                        ╔═════════════╗
-                        ║ Press Enter ║
-                        ╚═════════════╝
-
- Version: 1.0.1`;
-
-const heading = `
-                             Emberfell
-`;
-
-const startmenu = `${heading}
-(N)ew Game
-(L)oad Game
-(S)tory
-(I)nstructions
-(C)redits
-?`;
-
-const mainmenu = `${heading}
-(M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-?`;
 
 const gameover = 'The game is over. Press any key for a new game.';
 

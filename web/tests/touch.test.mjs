@@ -5,6 +5,7 @@ import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 import {KnownDevices} from 'puppeteer-core';
 import {expectscreen, openpage, rolls, startbrowser} from './browser.mjs';
+import {heading, startmenu, mainmenu} from './screens.mjs';
 
 let session;
 
@@ -15,29 +16,6 @@ before(async () => {
 after(async () => {
   await session?.close();
 });
-
-const heading = `
-                             Emberfell
-`;
-
-const startmenu = `${heading}
-(N)ew Game
-(L)oad Game
-(S)tory
-(I)nstructions
-(C)redits
-?`;
-
-const mainmenu = `${heading}
-(M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-?`;
 
 const monstermenu = `${heading}
 1) Rabid Squirrel         16) Corrupted Knight
