@@ -1,6 +1,7 @@
 // Emberfell's page: the terminal the game runs in, and a new game after the
-// end. The player's keys (keys.js), taps and on-screen keyboards
-// (touch.js), the saved knights (saves.js), the terminal's size (fit.js),
+// end. The player's keys (keys.js), taps (touch.js), on-screen keyboards
+// (keyboards.js) and the line field of touch screens (linefield.js), the
+// saved knights (saves.js), the terminal's size (fit.js),
 // offline play (offline.js) and the page before the terminal is there
 // (early.js, inline in index.html) each have a file of their own.
 import {keepfitted} from './fit.js';

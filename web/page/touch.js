@@ -1,9 +1,10 @@
-// Touch screens and on-screen keyboards. A tap on a choice takes it, and
-// on a touch screen any tap goes on after a text; a line (a name, a
-// number) is typed in a text field of the page's own that stays above the
-// on-screen keyboard, with Yes and No beside it where the game asks; and
-// text that keyboards send as input events rather than key presses (voice
-// input, many phone keyboards) reaches the game like typed keys.
+// Touch screens. A tap on a choice takes it, and on a touch screen any tap
+// goes on after a text; a line (a name, a number) is typed in a text field
+// of the page's own (linefield.js); and text that keyboards send as input
+// events rather than key presses reaches the game like typed keys
+// (keyboards.js).
+import {keepinputevents} from './keyboards.js';
+import {linefield} from './linefield.js';
 
 // A choice on a row of the screen: a letter in parentheses, "Ma(g)ic Shop",
 // or a number before ")", "16) Corrupted Knight". A choice runs from the
@@ -19,12 +20,6 @@ export function choiceat(row, column) {
     answer = match[1] ?? match[2];
   }
   return answer;
-}
-
-// The game's yes-or-no questions: "Are you sure you want to save?",
-// "Would you like to rest?", "Are you going to run away?".
-export function yesorno(question) {
-  return /^(are|would|will|do|shall)\b.*\?$/i.test(question.trim());
 }
 
 const touchscreen = () => matchMedia('(pointer: coarse)').matches;
@@ -124,130 +119,6 @@ export function touchinput(term, keys, terminalbox) {
       keys.reset();
       field?.idle();
       waiting = 'key';
-    },
-  };
-}
-
-// Text that xterm.js leaves out: in screen reader mode it takes keys from
-// key events only, so text inserted with no key pressed (voice input,
-// keyboards that send no key events) and Enter sent as a line break never
-// reach the game; it loses a composition's text where the helper textarea
-// held a selection, and sends it after a key that followed; and it reads
-// the text of a phone keyboard's key (a key event naming no key) from the
-// textarea a moment later, missing it when the text comes later still.
-// All of these are taken here from the input events, whole and once: a key
-// event naming a key stays xterm.js's, and so does the input that follows
-// it; xterm.js sees nothing of compositions and of keys named by no key.
-function keepinputevents(term, terminalbox) {
-  const textarea = terminalbox.querySelector('.xterm-helper-textarea');
-  let keyed = false;
-  let composing = false;
-  const mine = (event) => event.target === textarea;
-  terminalbox.addEventListener('keydown', (event) => {
-    if (!mine(event)) return;
-    if (composing || event.isComposing || event.keyCode === 229) {
-      event.stopPropagation();
-    } else {
-      keyed = true;
-    }
-  }, true);
-  terminalbox.addEventListener('keyup', () => { keyed = false; }, true);
-  terminalbox.addEventListener('focusout', () => { keyed = false; }, true);
-  terminalbox.addEventListener('compositionstart', (event) => {
-    if (!mine(event)) return;
-    composing = true;
-    event.stopPropagation();
-  }, true);
-  terminalbox.addEventListener('compositionupdate', (event) => {
-    if (mine(event)) event.stopPropagation();
-  }, true);
-  terminalbox.addEventListener('compositionend', (event) => {
-    if (!mine(event)) return;
-    composing = false;
-    event.stopPropagation();
-    if (event.data) term.input(event.data);
-  }, true);
-  // The text to come, whole: the input events that follow may split it.
-  terminalbox.addEventListener('beforeinput', (event) => {
-    const pressed = keyed;
-    keyed = false;
-    if (pressed || composing || event.isComposing || !mine(event)) return;
-    if (event.inputType === 'insertText' && event.data) {
-      term.input(event.data.replace(/\r?\n/g, '\r'));
-    } else if (event.inputType === 'insertLineBreak' || event.inputType === 'insertParagraph') {
-      term.input('\r');
-    } else if (event.inputType === 'deleteContentBackward') {
-      term.input('\x7f');
-    }
-  }, true);
-}
-
-// The text field for a line on touch screens, under the terminal: its
-// label is the game's prompt, Enter (or the button) sends the line, and
-// Yes and No answer the game's questions. While the on-screen keyboard
-// is up, the field sits on the keyboard, at the foot of what is visible.
-function linefield(send, backtoterminal) {
-  const form = document.createElement('form');
-  form.id = 'touchline';
-  form.className = 'idle';
-  form.innerHTML = `<label for="touchtext"></label>
-<input id="touchtext" enterkeyhint="done" autocapitalize="words" autocomplete="off"
- autocorrect="off" spellcheck="false">
-<button type="submit">Enter</button>
-<button type="button" value="y">Yes</button><button type="button" value="n">No</button>`;
-  const [label, text, enter, yes, no] = form.querySelectorAll('label, input, button');
-  const controls = [text, enter, yes, no];
-
-  // Whether the game waits for the line asked; one answer each.
-  let open = false;
-
-  function answer(line) {
-    if (!open) return;
-    open = false;
-    text.value = '';
-    send(`${line}\r`);
-  }
-
-  form.addEventListener('submit', (event) => {
-    event.preventDefault();
-    answer(text.value);
-  });
-  for (const button of [yes, no]) button.addEventListener('click', () => answer(button.value));
-  // The page sends other clicks to the terminal; these stay here.
-  form.addEventListener('click', (event) => event.stopPropagation());
-
-  // Pinned at the foot of the visible part of the page while the
-  // on-screen keyboard covers the rest.
-  function pin() {
-    const visible = window.visualViewport;
-    const covered = visible && document.activeElement === text &&
-      visible.height < window.innerHeight - 100;
-    form.classList.toggle('pinned', Boolean(covered));
-    form.style.top = covered ? `${visible.offsetTop + visible.height - form.offsetHeight}px` : '';
-  }
-  window.visualViewport?.addEventListener('resize', pin);
-  window.visualViewport?.addEventListener('scroll', pin);
-  text.addEventListener('focus', pin);
-  text.addEventListener('blur', () => setTimeout(pin, 0));
-
-  return {
-    place(terminalbox) {
-      terminalbox.after(form);
-    },
-    ask(prompt) {
-      label.textContent = prompt;
-      const question = yesorno(prompt);
-      yes.hidden = no.hidden = !question;
-      for (const control of controls) control.disabled = false;
-      form.classList.remove('idle');
-      open = true;
-    },
-    // Keys typed on a keyboard plugged in go to the terminal again.
-    idle() {
-      if (form.contains(document.activeElement)) backtoterminal();
-      open = false;
-      form.classList.add('idle');
-      for (const control of controls) control.disabled = true;
     },
   };
 }
