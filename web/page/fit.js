@@ -67,6 +67,7 @@ function largestsize(term, screen, room) {
 
 export function fitterminal(term, terminalbox) {
   const screen = terminalbox.querySelector('.xterm-screen');
+  // The room: the box as tall as the page lets it be, for the measure.
   terminalbox.style.setProperty('--rows', '100dvh');
   const room = {width: terminalbox.clientWidth, height: terminalbox.clientHeight,
                 columns: usedcolumns(term)};
