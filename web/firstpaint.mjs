@@ -101,14 +101,17 @@ function titlehtml({lines, cursor}) {
 // ascent and descent each), as in page.css. The title's font size is the
 // largest whose cells fit the terminal's box: rules for each size, the
 // larger later, on the box's height (25 rows) and width (the columns the
-// title uses).
+// title uses). Upright, the box is as tall as the title's rows at the size
+// its width allows (page.css): rules on the page's width, which is the
+// box's.
 function sizerules(used) {
   let rules = '';
   for (let size = 4; size <= 96; size++) {
     const width = Math.round(columns * size * 1233 / 2048) / columns;
     const height = Math.round(size * 1901 / 2048) + Math.round(size * 483 / 2048);
     rules += `@container terminal (min-height:${height * rows}px){#title{--byheight:${size}px}}` +
-             `@container terminal (min-width:${width * used}px){#title{--bywidth:${size}px}}\n`;
+             `@container terminal (min-width:${width * used}px){#title{--bywidth:${size}px}}` +
+             `@container page (min-width:${width * used}px){#terminal{--titlerows:${height * rows}px}}\n`;
   }
   return rules;
 }

@@ -4,6 +4,8 @@
 // all 80 columns fit, the terminal stands in the middle of its box;
 // otherwise (an upright phone) its left edge stands at the box's, and the
 // blank columns at the right are cut off. The box clips, never scrolls.
+// Upright, the box is as tall as the terminal's rows (page.css reads
+// --rows), so the font fits the room the page leaves it, not the box.
 
 const smallest = 4;
 const largest = 96;
@@ -65,6 +67,8 @@ function largestsize(term, screen, room) {
 
 export function fitterminal(term, terminalbox) {
   const screen = terminalbox.querySelector('.xterm-screen');
+  // The room: the box as tall as the page lets it be, for the measure.
+  terminalbox.style.setProperty('--rows', '100dvh');
   const room = {width: terminalbox.clientWidth, height: terminalbox.clientHeight,
                 columns: usedcolumns(term)};
   if (!screen || !room.width || !room.height) return;
@@ -73,6 +77,7 @@ export function fitterminal(term, terminalbox) {
   const buffer = term.buffer.active;
   const atbottom = buffer.viewportY === buffer.baseY;
   const size = largestsize(term, screen, room);
+  terminalbox.style.setProperty('--rows', `${screen.getBoundingClientRect().height}px`);
   if (atbottom) {
     term.scrollToBottom();
     requestAnimationFrame(() => term.scrollToBottom());
@@ -83,8 +88,9 @@ export function fitterminal(term, terminalbox) {
   document.body.classList.toggle('turn', size < readable && upright);
 }
 
-// Fit now, whenever the box changes size (the window, a line of status, an
-// on-screen keyboard) and whenever the screen uses other columns.
+// Fit now, whenever the box or the room about it changes size (the window,
+// a line of status, an on-screen keyboard) and whenever the screen uses
+// other columns.
 export function keepfitted(term, terminalbox) {
   let used = 0;
   const fit = () => {
@@ -95,7 +101,10 @@ export function keepfitted(term, terminalbox) {
     if (usedcolumns(term) !== used) fit();
   };
   fit();
-  new ResizeObserver(fit).observe(terminalbox);
+  const resized = new ResizeObserver(fit);
+  for (const element of [terminalbox.parentElement, ...terminalbox.parentElement.children]) {
+    resized.observe(element);
+  }
   term.onWriteParsed(refit);
   term.onCursorMove(refit);
   return fit;

@@ -104,6 +104,15 @@ test('every row and the cursor in sight on every screen, the keys with the game'
   await type(page, '\nk');
   await expectscreen(page, mainmenu);
   await insight(page, 'the main menu after the blacksmith');
+  // Upright, what follows the terminal stands right under its last row, and
+  // the whole page fits the window.
+  const upright = await page.evaluate(() => {
+    const rows = document.querySelector('.xterm-screen').getBoundingClientRect();
+    const below = document.getElementById('terminal').nextElementSibling.getBoundingClientRect();
+    return {gap: below.top - rows.bottom, row: rows.height / 25,
+            page: document.documentElement.scrollHeight, window: innerHeight};
+  });
+  assert.ok(upright.gap < 2 * upright.row && upright.page <= upright.window, JSON.stringify(upright));
   // A line of status below the terminal.
   const large = join(folder, 'large');
   await writeFile(large, Buffer.alloc(70000, 'x'));
