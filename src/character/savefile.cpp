@@ -23,8 +23,7 @@ const char* const writeerror = "                  An error occured while writing
 constexpr std::streamsize largestsave = 1 << 20;
 
 // Lines 1 to 28 of a save file, in their order.
-constexpr std::size_t numbers = 28;
-std::array<std::int32_t*, numbers> numberlines(vars& v) {
+std::array<std::int32_t*, 28> numberlines(vars& v) {
     return {&v.maxhp,    &v.str,      &v.vit,      &v.atk,      &v.def,      &v.gold,
             &v.level,    &v.exp,      &v.expneed,  &v.maxmp,    &v.kills,    &v.hp,
             &v.mp,       &v.spells,   &v.weapon,   &v.armor,    &v.quest,    &v.party[0],
@@ -70,18 +69,18 @@ void readsave(vars& v, const std::string& text, const std::string& fallbackname)
         if (!(file >> word)) break;
         parsenumber(word, *field);
     }
-    setname(v, savename(text, fallbackname).c_str());
-}
-
-std::string savename(const std::string& text, const std::string& filename) {
-    std::istringstream file(text);
-    std::string word, line;
-    for (std::size_t read = 0; read < numbers && file >> word;) ++read;
     // The rest of the 28th number's line, then the name's line.
+    std::string line;
     file.ignore(static_cast<std::streamsize>(text.size()) + 1, '\n');
     std::getline(file, line);
     const std::string name = cutname(line);
-    return name.empty() ? cutname(filename) : name;
+    setname(v, (name.empty() ? cutname(fallbackname) : name).c_str());
+}
+
+std::string savename(const std::string& text, const std::string& filename) {
+    vars loaded;
+    readsave(loaded, text, filename);
+    return loaded.name;
 }
 
 void zsave(vars v) {

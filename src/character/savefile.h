@@ -18,13 +18,13 @@ std::string savetext(const vars& v);
 
 // Fill the record from a save file's text. Lines that hold no whole number
 // leave their field as it was; numbers beyond 32 bits are cut to its range.
-// The name is savename's.
+// The name is the line after the one the 28th number ends on, as a name is
+// kept (cutname); where that keeps nothing, `fallbackname`, kept the same
+// way (the file's own name).
 void readsave(vars& v, const std::string& text, const std::string& fallbackname);
 
-// The name a save file's text gives its knight: the line after the one its
-// 28th number ends on, as a name is kept (cutname); where that keeps
-// nothing, the file's own name `filename`, kept the same way ("" when
-// neither gives one).
+// The name a save file's text gives its knight when it is loaded by the
+// name `filename` (readsave's); "" when neither gives one.
 std::string savename(const std::string& text, const std::string& filename);
 
 }  // namespace emberfell

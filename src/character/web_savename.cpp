@@ -7,15 +7,18 @@
 #include <string>
 
 #include "character/savefile.h"
+#include "console/console.h"
 
 namespace emberfell {
 
 // The name for the save file's `size` bytes at `text`, loaded by the name
-// `filename`; "" when it gives none. It lasts until the next call.
+// `filename`; "" when it gives none, or one no save can be kept under
+// (takesname). It lasts until the next call.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* knightname(const char* text, int size,
                                                        const char* filename) {
     static std::string name;
     name = savename(std::string(text, static_cast<std::size_t>(size)), filename);
+    if (!takesname(name)) name.clear();
     return name.c_str();
 }
 

@@ -83,7 +83,8 @@ Module['saves'] = {
     FS.writeFile(path, bytes);
   },
   // The name the game gives the knight of a save file (the file's bytes, a
-  // Uint8Array, and its name), by the game's own rule; '' when none.
+  // Uint8Array, and its name), by the game's own rule; '' when none, or
+  // one no save can be kept under.
   'knightname': function (bytes, filename) {
     var name = new TextEncoder().encode(filename);
     var text = _malloc(bytes.length + 1);

@@ -146,12 +146,13 @@ export function savedknights({say, focus}) {
     }
     const bytes = new Uint8Array(await file.arrayBuffer());
     // Stored under the name the game gives the knight when it loads the
-    // file: the name the player types to load it. The name must come
-    // through the load prompt whole (bytes that are no letters, spelt here
-    // as U+FFFD, can make it longer than a name) and be a file's name.
+    // file: the name the player types to load it. The game says whether a
+    // save can be kept under it; and it must come through the load prompt
+    // whole (bytes that are no letters, spelt here as U+FFFD, can make it
+    // longer than a name).
     const name = game.saves.knightname(bytes, file.name);
     const typed = game.saves.knightname(new Uint8Array(), name);
-    if (typed !== name || name === '' || name === '.' || name === '..' || name.includes('/')) {
+    if (name === '' || typed !== name) {
       tell(`${file.name} names no knight that can be loaded here.`);
       return;
     }
