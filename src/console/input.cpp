@@ -59,24 +59,32 @@ std::size_t letterbytes(std::string_view text) {
     return 0;
 }
 
-// The bytes of the key's escape sequence `text` begins with (at its ESC):
-// ESC [, parameters and a final byte; ESC O and a byte; ESC and a character
-// (Alt with a key); the ESC alone when a control code follows it.
+// The bytes of the key's escape sequence `text` begins with (at its ESC);
+// a sequence cut short by the end of the text goes to its end.
 std::size_t escapebytes(std::string_view text) {
-    if (text.size() < 2) return text.size();
-    const auto second = static_cast<unsigned char>(text[1]);
-    std::size_t n = 2;
-    if (second == '[') {
-        while (n < text.size() && within(static_cast<unsigned char>(text[n]), 0x20, 0x3F)) ++n;
-        if (n < text.size() && within(static_cast<unsigned char>(text[n]), 0x40, 0x7E)) ++n;
-    } else if (second == 'O') {
-        if (n < text.size() && within(static_cast<unsigned char>(text[n]), 0x20, 0x7E)) ++n;
-    } else if (second >= 0x80) {
-        n = 1 + letterbytes(text.substr(1));
-    } else if (!within(second, 0x20, 0x7E)) {
-        n = 1;
+    Keyscan scan;
+    for (std::size_t n = 1; n < text.size(); ++n) {
+        switch (scan.next(static_cast<unsigned char>(text[n]))) {
+            case Keyscan::Step::more:
+                break;
+            case Keyscan::Step::taken:
+                return n + 1;
+            case Keyscan::Step::left:
+                return n;
+        }
     }
-    return n;
+    return text.size();
+}
+
+// The marks that turn the direction of the text after them, in UTF-8: the
+// Arabic letter mark, the left-to-right and right-to-left marks, the
+// embeddings and overrides, and the isolates.
+bool bidicontrol(std::string_view letter) {
+    static constexpr std::string_view marks[] = {
+        "\u061C", "\u200E", "\u200F", "\u202A", "\u202B", "\u202C",
+        "\u202D", "\u202E", "\u2066", "\u2067", "\u2068", "\u2069",
+    };
+    return std::find(std::begin(marks), std::end(marks), letter) != std::end(marks);
 }
 
 // The name without control codes and keys' escape sequences.
@@ -92,8 +100,9 @@ std::string withoutcontrols(std::string_view name) {
         } else if (c >= 0x80 && utf8) {
             bytes = letterbytes(rest);
             // U+0080 to U+009F, or a byte 0x80 to 0x9F that is no part of a letter.
-            control =
-                bytes == 0 ? c <= 0x9F : c == 0xC2 && static_cast<unsigned char>(rest[1]) <= 0x9F;
+            control = bytes == 0 ? c <= 0x9F
+                                 : (c == 0xC2 && static_cast<unsigned char>(rest[1]) <= 0x9F) ||
+                                       bidicontrol(rest.substr(0, bytes));
             bytes = std::max<std::size_t>(bytes, 1);
         }
         if (!control) kept.append(rest.substr(0, bytes));
@@ -102,11 +111,62 @@ std::string withoutcontrols(std::string_view name) {
     return kept;
 }
 
+// Past the rest of a key's escape sequence, whose ESC has been read.
+void skipkey(std::istream& s) {
+    Keyscan scan;
+    for (int c = s.peek(); c != std::char_traits<char>::eof(); c = s.peek()) {
+        const Keyscan::Step step = scan.next(static_cast<unsigned char>(c));
+        if (step == Keyscan::Step::left) return;
+        s.get();
+        if (step == Keyscan::Step::taken) return;
+    }
+}
+
 }  // namespace
+
+Keyscan::Step Keyscan::next(unsigned char c) {
+    const bool final = within(c, 0x40, 0x7E);
+    switch (at) {
+        case At::start:
+            if (c == '[') at = At::csifirst;
+            if (c == 'O') at = At::ss3;
+            if (at != At::start) return Step::more;
+            if (within(c, 0x20, 0x7E)) return Step::taken;
+            // Alt with a letter of UTF-8: the letter's first byte tells its length.
+            following = within(c, 0xF0, 0xF4)   ? 3
+                        : within(c, 0xE0, 0xEF) ? 2
+                        : within(c, 0xC2, 0xDF) ? 1
+                                                : 0;
+            at = At::letter;
+            return following > 0 ? Step::more : Step::left;
+        case At::csifirst:
+            if (c == '[') {
+                at = At::linuxkey;
+                return Step::more;
+            }
+            at = At::csi;
+            [[fallthrough]];
+        case At::csi:
+            if (within(c, 0x20, 0x3F)) return Step::more;
+            return final ? Step::taken : Step::left;
+        case At::linuxkey:
+            return final ? Step::taken : Step::left;
+        case At::ss3:
+            if (within(c, 0x30, 0x3F)) return Step::more;
+            return within(c, 0x20, 0x7E) ? Step::taken : Step::left;
+        case At::letter:
+            if (!within(c, 0x80, 0xBF)) return Step::left;
+            return --following > 0 ? Step::more : Step::taken;
+    }
+    return Step::left;
+}
 
 char readanswer() {
     char c = 0;
-    if (!(in() >> c)) end(0);
+    // A key that sends an escape sequence (an arrow, F5) adds nothing to the
+    // line.
+    while (in() >> c && c == static_cast<char>(escape)) skipkey(in());
+    if (!in()) end(0);
     return c;
 }
 

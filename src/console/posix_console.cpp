@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/input.h"
 #include "console/unfinished.h"
 
 namespace emberfell {
@@ -229,18 +230,14 @@ bool readbyte(unsigned char& byte, int wait = -1) {
 // is waited for them (a slow line may split a sequence).
 constexpr int followwait = 100;
 
-// An arrow or function key sends an escape sequence: ESC [ parameters and a
-// final byte, ESC O and a byte, or ESC and one character (Alt with a key).
-// Exactly the bytes of that sequence are taken, so keys typed after it stay.
+// An arrow or function key sends an escape sequence (Keyscan): its bytes
+// are taken to its last, so keys typed after it stay. (A byte that breaks
+// the sequence off, which no key sends, goes with it.)
 void readescape() {
+    Keyscan scan;
     unsigned char c;
-    if (!readbyte(c, followwait)) return;  // the Escape key alone
-    if (c == 'O') {
-        readbyte(c, followwait);
-    } else if (c == '[') {
-        for (int n = 0; n < 32 && readbyte(c, followwait); ++n) {
-            if (c >= 0x40 && c <= 0x7e) break;
-        }
+    for (int n = 0; n < 32 && readbyte(c, followwait); ++n) {
+        if (scan.next(c) != Keyscan::Step::more) return;
     }
 }
 

@@ -14,7 +14,8 @@ using namespace std::string_literals;
 
 TEST(Input, AnswersNumbersAndNamesFromWhateverIsTyped) {
     Session s(
-        " \r\n\t  yes\n\0\xff\n42\n-7\r\n  +3 9\nabc 5\n99999999999999999999 6\n2147483648\n"
+        " \r\n\t \x1b[[E\x1bO2P yes\n\0\xff\n42\n-7\r\n  +3 9\nabc 5\n99999999999999999999 "
+        "6\n2147483648\n"
         "-2147483649\n-\n\0\x01 junk 7\n2147483647\n-2147483648\n8\nSir Ayla\r\nA\0yla\n"s +
         std::string(30, 'x') + "\n" + std::string(80, 'a') + "b\n");
     std::string got;
@@ -39,10 +40,11 @@ TEST(Input, AnswersNumbersAndNamesFromWhateverIsTyped) {
 }
 
 TEST(Input, NamesKeepTheLettersAndNoControlCode) {
-    // Keys' escape sequences (F1, Alt-x, Ctrl-Right, a cut one), a tab and a
-    // DEL; UTF-8 letters; the C1 control U+009B, and the 8-bit C1 controls
-    // 0x9B and 0x85 (letters on the Windows console) beside a Latin-1 letter;
-    // 26 letters between arrow keys; controls alone.
+    // Keys' escape sequences (F1, Alt-x, Ctrl-Right, the Linux console's F1,
+    // Shift-F1, a cut one), a tab and a DEL; UTF-8 letters; the C1 control
+    // U+009B, the 8-bit C1 controls 0x9B and 0x85 (letters on the Windows
+    // console) beside a Latin-1 letter, and the marks that turn text right to
+    // left; 26 letters between arrow keys; controls alone.
     std::string arrows;
     for (char c = 'a'; c <= 'z'; ++c) arrows += "\x1b[D"s + c;
     const std::string c1 =
@@ -50,9 +52,9 @@ TEST(Input, NamesKeepTheLettersAndNoControlCode) {
         "6n\x9B"
         "6n\x85"
         "B\xE9"
-        "z";
-    Session s("\x1bOPSir \x1bx\x1b[1;5CAyla\t\x7f\x1b[\n\xC3\x86sa \xE2\x9C\x93\n" + c1 + "\n" +
-              arrows + "\n\x1b[2J\x07\r\nAyla\n");
+        "z\u202E\u2066\u200F\u061C!";
+    Session s("\x1bOPSir \x1bx\x1b[1;5CAy\x1b[[Al\x1bO2Pa\t\x7f\x1b[\n\xC3\x86sa \xE2\x9C\x93\n" +
+              c1 + "\n" + arrows + "\n\x1b[2J\x07\r\nAyla\n");
     std::string got;
     s.run([&] {
         for (int i = 0; i < 6; ++i) got += readname() + "|";
@@ -60,7 +62,7 @@ TEST(Input, NamesKeepTheLettersAndNoControlCode) {
 #ifdef _WIN32
     const std::string c1kept = c1;
 #else
-    const std::string c1kept = "A6n6nB\xE9z";
+    const std::string c1kept = "A6n6nB\xE9z!";
 #endif
     EXPECT_EQ(got,
               "Sir Ayla|\xC3\x86sa \xE2\x9C\x93|" + c1kept + "|abcdefghijklmnopqrstuvwxy||Ayla|");

@@ -128,12 +128,13 @@ TEST(RealSaves, NamesAreTextAndNoUnfinishedSave) {
     // A knight whose name is that of an unfinished save of a game gone.
     const std::string lookalike = unfinished + std::to_string(gonepid()) + "-0";
     s.write("saves/" + lookalike, newknight(lookalike));
-    // Arrow keys and a Backspace typed into the name: the keys' escape
-    // sequences go whole, and the knight is saved by the name shown.
+    // Arrow keys, the Linux console's F1, a right-to-left override and a
+    // Backspace typed into the name: the keys' escape sequences and the
+    // override go whole, and the knight is saved by the name shown.
     PtyGame typed(s.dir, {"env", "TERM=dumb", EMBERFELL_BINARY});
     EXPECT_TRUE(typed.play({{" ", "? "},
                             {"n\r", "Enter character name: "},
-                            {"Rolamd\x1b[D\x1b[D\x7fn\r",
+                            {"Ro\x1b[[Al\u202eamd\x1b[D\x1b[D\x7fn\r",
                              "\r\nWelcome, Rolamd, your adventure is just beginning...\r\n"},
                             {" ", "? "},
                             {"a\r", "save? "},
@@ -144,10 +145,11 @@ TEST(RealSaves, NamesAreTextAndNoUnfinishedSave) {
     typed.expectcleanend();
     EXPECT_EQ(s.read("saves/Rolamd"), newknight("Rolamd"));
     EXPECT_EQ(s.read("saves/" + lookalike), newknight(lookalike));
-    // A save whose name retitles the terminal, repaints the screen and asks
-    // for the cursor's place: the name keeps its letters, and the screen is
-    // sent no escape at all (nor a bell).
-    s.write("saves/Pwned", newknight("\x1b]0;PWNED\x07\x1b[2J\x1b[5;5HQ\x1b[6n\x1b[6n\x1b[6n"));
+    // A save whose name turns the text right to left, retitles the terminal,
+    // repaints the screen and asks for the cursor's place: the name keeps its
+    // letters, and the screen is sent no escape at all (nor a bell).
+    s.write("saves/Pwned",
+            newknight("\u202e\x1b]0;PWNED\x07\x1b[2J\x1b[5;5HQ\x1b[6n\x1b[6n\x1b[6n"));
     s.write("answers", "l\nPwned\ns\na\ny\ne\n");
     PtyGame loaded(s.dir, {"env", "TERM=dumb", EMBERFELL_BINARY}, "answers");
     loaded.expectcleanend(60, true);
