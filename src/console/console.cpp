@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <random>
 #include <system_error>
 
@@ -76,10 +75,6 @@ unsigned long unfinishedwriter(std::string_view name) {
 bool Console::takesname(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of(std::string("/\0", 2)) == std::string::npos;
-}
-
-std::ostream& Console::err() {
-    return std::cerr;
 }
 
 void Console::drawing(std::string_view drawn, std::string_view) {
@@ -157,18 +152,6 @@ std::time_t now() {
 void end(int status) {
     console().end(status);
     std::abort();  // every console's end ends the program
-}
-void drawing(std::string_view drawn, std::string_view words) {
-    console().drawing(drawn, words);
-}
-void heading(std::string_view line) {
-    console().heading(line);
-}
-void enter(scene s) {
-    console().enter(s);
-}
-void invalid() {
-    console().invalid();
 }
 
 }  // namespace emberfell

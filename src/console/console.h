@@ -42,7 +42,7 @@ class Console {
     virtual std::istream& in() = 0;
     virtual std::ostream& out() = 0;
     // Where the game says what was wrong with how it was started.
-    virtual std::ostream& err();
+    virtual std::ostream& err() = 0;
     // Empty the screen and put the cursor at its top left.
     virtual void clear() = 0;
     // Wait for one key press, read straight from the keyboard without echo
@@ -100,10 +100,21 @@ bool takesname(const std::string& name);
 Written writewhole(const std::string& path, const std::string& text);
 std::time_t now();
 [[noreturn]] void end(int status);
-void drawing(std::string_view drawn, std::string_view words);
-void heading(std::string_view line);
-void enter(scene s);
-void invalid();
+
+// Shorthands for the marks, inline: in the web page's build every function of
+// the game is made suspendable, which costs the download room.
+inline void drawing(std::string_view drawn, std::string_view words) {
+    console().drawing(drawn, words);
+}
+inline void heading(std::string_view line) {
+    console().heading(line);
+}
+inline void enter(scene s) {
+    console().enter(s);
+}
+inline void invalid() {
+    console().invalid();
+}
 
 // The platform's console (POSIX terminal or Windows console).
 Console& platformconsole();

@@ -55,6 +55,16 @@ void PlainConsole::invalid() {
     words.invalid();
 }
 
+int playplain(int (*game)()) {
+    struct Plain {
+        Console& screen = console();
+        PlainConsole words{screen};
+        Plain() { setconsole(words); }
+        ~Plain() { setconsole(screen); }
+    } plain;
+    return game();
+}
+
 PlainConsole::Lines::int_type PlainConsole::Lines::underflow() {
     if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
     plain.pass();

@@ -63,4 +63,10 @@ class PlainConsole final : public Console {
     std::istream typed{&lines};
 };
 
+// Play the game (`game`, which gives its exit status) with its words alone
+// on the current console, which is current again however the game ends.
+// The web page's console tells the page the words beside the screen
+// itself: there the game is played as it is.
+int playplain(int (*game)());
+
 }  // namespace emberfell

@@ -382,6 +382,7 @@ class PosixConsole final : public Console {
 
     std::istream& in() override { return std::cin; }
     std::ostream& out() override { return std::cout; }
+    std::ostream& err() override { return std::cerr; }
 
     void clear() override {
         // Home and clear the screen; what scrolled off stays there to be

@@ -55,6 +55,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/plain.h"
 #include "console/words.h"
 
 namespace emberfell {
@@ -220,6 +221,8 @@ class WebConsole final : public Console {
   public:
     std::istream& in() override { return keyboard; }
     std::ostream& out() override { return screen; }
+    // The page has no error output of its own: its terminal.
+    std::ostream& err() override { return screen; }
 
     void clear() override {
         screen.flush();
@@ -294,6 +297,10 @@ class WebConsole final : public Console {
 };
 
 }  // namespace
+
+int playplain(int (*game)()) {
+    return game();
+}
 
 Console& platformconsole() {
     static WebConsole console;

@@ -92,6 +92,18 @@ bool choiceline(std::string_view words) {
     return false;
 }
 
+// Takes `line` out of `lines` (each ended by "\n"); false if it is not there.
+bool takeline(std::string& lines, std::string_view line) {
+    for (std::size_t at = 0, end = lines.find('\n'); end != nowhere;
+         at = end + 1, end = lines.find('\n', at)) {
+        if (std::string_view(lines).substr(at, end - at) == line) {
+            lines.erase(at, end - at + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string_view scenename(scene s) {
@@ -183,15 +195,11 @@ void Words::line(std::string_view printed) {
         blank = started;
         return;
     }
-    if (choiceline(words)) choices.push_back(words);
+    if (choiceline(words)) choices.append(choices.empty() ? "" : ", ").append(words);
     lastline = words;
     if (inturn) {
-        thisturn.push_back(words);
-        const auto seen = std::find(unseen.begin(), unseen.end(), words);
-        if (seen != unseen.end()) {
-            unseen.erase(seen);
-            return;
-        }
+        thisturn.append(words) += '\n';
+        if (takeline(unseen, words)) return;
     }
     say(words);
 }
@@ -227,12 +235,10 @@ std::string Words::question(const std::string& asked) const {
     std::string_view words = asked;
     while (!words.empty() && words.back() == ' ') words.remove_suffix(1);
     if (words != "?" && !words.ends_with(" ?")) return std::string(words);
-    std::string shown;
-    for (const std::string& c : choices) shown += (shown.empty() ? "" : ", ") + c;
-    if (shown.empty()) shown = lastline;
+    const std::string& shown = choices.empty() ? lastline : choices;
     if (shown.empty()) return std::string(words);
     words.remove_suffix(std::min<std::size_t>(words.size(), 2));
-    return words.empty() ? shown : std::string(words) + ". " + shown;
+    return words.empty() ? shown : std::string(words).append(". ").append(shown);
 }
 
 }  // namespace emberfell

@@ -11,7 +11,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "console/console.h"
 
@@ -56,15 +55,16 @@ class Words {
     bool blank = false;    // a blank line is due before the next words
     bool named = false;    // the heading has been said
     std::string lastasks;  // what the last wait asked
-    // The screen's choice lines since the last wait, and its last line.
-    std::vector<std::string> choices;
-    std::string lastline;
+    // The screen's choice lines since the last wait (", " between them),
+    // and its last line.
+    std::string choices, lastline;
     // The scene, and the turns of a scene told by what changed: the lines
-    // before the first wait of this turn's screen and of the turn before.
+    // before the first wait of this turn's screen and of the turn before,
+    // each ended by "\n", and those of the turn before not yet met again.
     int current = -1;
     bool turnnext = false;  // the next screen begins a turn
     bool inturn = false;    // this screen's first wait is still to come
-    std::vector<std::string> thisturn, lastturn, unseen;
+    std::string thisturn, lastturn, unseen;
 };
 
 // A scene's name in plain words ("main menu").

@@ -21,18 +21,6 @@ constexpr const char* usage =
     "           no screen clears, frames or block letters; every key wait said\n"
     "  --help   show this text\n";
 
-// The game with its words alone on the current console, which is current
-// again however the game ends.
-int playplain() {
-    struct Plain {
-        Console& screen = console();
-        PlainConsole words{screen};
-        Plain() { setconsole(words); }
-        ~Plain() { setconsole(screen); }
-    } plain;
-    return play();
-}
-
 }  // namespace
 
 int run(int argc, const char* const argv[]) {
@@ -51,7 +39,7 @@ int run(int argc, const char* const argv[]) {
         }
         plain = true;
     }
-    return plain ? playplain() : play();
+    return plain ? playplain(play) : play();
 }
 
 }  // namespace emberfell

@@ -43,22 +43,28 @@ std::string across(int n) {
     return s;
 }
 
-// A framed box 13 characters wide inside, set in by `indent` blanks, its
-// last line without a line end.
+// One line of a frame: its ends around 13 characters, set in by `indent`.
+void frameline(std::string& drawn, int indent, const char* left, std::string_view inside,
+               const char* right) {
+    drawn.append(static_cast<std::size_t>(indent), ' ').append(left).append(inside).append(right);
+}
+
+// A framed box 13 characters wide inside, its last line without a line end.
 std::string framed(int indent, std::initializer_list<std::string_view> lines13) {
-    const std::string in(static_cast<std::size_t>(indent), ' ');
-    std::string drawn = in + frame::topleft + across(13) + frame::topright + "\n";
+    const std::string rule = across(13);
+    std::string drawn;
+    frameline(drawn, indent, frame::topleft, rule, frame::topright);
     for (std::string_view text : lines13) {
-        drawn += in + frame::down + std::string(text) + frame::down + "\n";
+        frameline(drawn.append("\n"), indent, frame::down, text, frame::down);
     }
-    return drawn + in + frame::bottomleft + across(13) + frame::bottomright;
+    frameline(drawn.append("\n"), indent, frame::bottomleft, rule, frame::bottomright);
+    return drawn;
 }
 
 // The box, said as the words of its lines.
 void box(int indent, std::initializer_list<std::string_view> lines13) {
     std::string words;
-    for (std::string_view text : lines13) words += std::string(text) + "\n";
-    words.pop_back();
+    for (std::string_view text : lines13) words.append(words.empty() ? "" : "\n").append(text);
     drawing(framed(indent, lines13), words);
 }
 
@@ -68,9 +74,10 @@ void titlescreen() {
     enter(scene::title);
     clear();
     std::string drawn = "\n";
-    for (const char* line : banner) drawn += line;
-    drawn += framed(24, {" Press Enter "}) + "\n\n Version: " + version + "\n";
-    drawing(drawn, "Emberfell, version " + std::string(version) + ". Press Enter.\n");
+    for (const char* line : banner) drawn.append(line);
+    drawn.append(framed(24, {" Press Enter "})).append("\n\n Version: ").append(version);
+    std::string words = "Emberfell, version ";
+    drawing(drawn.append("\n"), words.append(version).append(". Press Enter.\n"));
     waitkey();
 }
 
