@@ -153,5 +153,17 @@ void end(int status) {
     console().end(status);
     std::abort();  // every console's end ends the program
 }
+void drawing(std::string_view drawn, std::string_view words) {
+    console().drawing(drawn, words);
+}
+void heading(std::string_view line) {
+    console().heading(line);
+}
+void enter(scene s) {
+    console().enter(s);
+}
+void invalid() {
+    console().invalid();
+}
 
 }  // namespace emberfell

@@ -100,21 +100,10 @@ bool takesname(const std::string& name);
 Written writewhole(const std::string& path, const std::string& text);
 std::time_t now();
 [[noreturn]] void end(int status);
-
-// Shorthands for the marks, inline: in the web page's build every function of
-// the game is made suspendable, which costs the download room.
-inline void drawing(std::string_view drawn, std::string_view words) {
-    console().drawing(drawn, words);
-}
-inline void heading(std::string_view line) {
-    console().heading(line);
-}
-inline void enter(scene s) {
-    console().enter(s);
-}
-inline void invalid() {
-    console().invalid();
-}
+void drawing(std::string_view drawn, std::string_view words);
+void heading(std::string_view line);
+void enter(scene s);
+void invalid();
 
 // The platform's console (POSIX terminal or Windows console).
 Console& platformconsole();
