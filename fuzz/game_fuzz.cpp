@@ -7,6 +7,7 @@
 //             start menu, so the typed input begins at the main menu
 //   [rolls]   the dice: each digit 1, 2 or 3 is the next roll, in order
 //   [keys]    the typed input
+//   [plain]   (a header alone) the game's words alone, as --plain plays it
 //
 // Every run must end at the end of its input (the scripted console's end of
 // the program is caught here) without a crash, a sanitizer's report or a hang.
@@ -22,6 +23,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/plain.h"
 #include "console/scripted.h"
 #include "shell/menus.h"
 
@@ -40,6 +42,7 @@ struct Game {
     bool hassave = false;
     std::string rolls;
     std::string keys;
+    bool plain = false;
 };
 
 bool startswith(std::string_view text, std::string_view head) {
@@ -51,7 +54,7 @@ Game sections(std::string_view data) {
     Game game;
     std::string* into = nullptr;
     if (!startswith(data, "[save]\n") && !startswith(data, "[rolls]\n") &&
-        !startswith(data, "[keys]\n")) {
+        !startswith(data, "[keys]\n") && !startswith(data, "[plain]\n")) {
         game.keys = data;
         return game;
     }
@@ -67,6 +70,8 @@ Game sections(std::string_view data) {
             into = &game.rolls;
         } else if (into != &game.keys && line == "[keys]\n") {
             into = &game.keys;
+        } else if (into != &game.keys && line == "[plain]\n") {
+            game.plain = true;
         } else if (into) {
             into->append(line);
         }
@@ -124,7 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char c : game.rolls) {
         if (c >= '1' && c <= '3' && rolls++ < mostrolls) con.roll(c - '0');
     }
-    emberfell::setconsole(con);
+    emberfell::PlainConsole plain(con);
+    emberfell::setconsole(game.plain ? static_cast<emberfell::Console&>(plain) : con);
     try {
         emberfell::play();
     } catch (const ProgramEnd&) {

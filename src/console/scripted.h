@@ -54,6 +54,7 @@ class ScriptedConsole final : public Console {
 
     std::istream& in() override { return typedin; }
     std::ostream& out() override { return captured; }
+    std::ostream& err() override { return captured; }
     void clear() override;
     void waitkey() override;
     void makedir(const std::string& path) override;

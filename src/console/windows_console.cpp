@@ -169,6 +169,7 @@ class WindowsConsole final : public Console {
 
     std::istream& in() override { return std::cin; }
     std::ostream& out() override { return std::cout; }
+    std::ostream& err() override { return std::cerr; }
 
     void clear() override {
         std::cout.flush();

@@ -1,7 +1,9 @@
 #include "shell/screens.h"
 
+#include <initializer_list>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "character/title.h"
 #include "console/console.h"
@@ -41,28 +43,41 @@ std::string across(int n) {
     return s;
 }
 
-// A framed box 13 characters wide inside, set in by `indent` blanks.
-void boxtop(const std::string& indent) {
-    out() << indent << frame::topleft << across(13) << frame::topright << "\n";
+// One line of a frame: its ends around 13 characters, set in by `indent`.
+void frameline(std::string& drawn, int indent, const char* left, std::string_view inside,
+               const char* right) {
+    drawn.append(static_cast<std::size_t>(indent), ' ').append(left).append(inside).append(right);
 }
-void boxline(const std::string& indent, const char* text13) {
-    out() << indent << frame::down << text13 << frame::down << "\n";
+
+// A framed box 13 characters wide inside, its last line without a line end.
+std::string framed(int indent, std::initializer_list<std::string_view> lines13) {
+    const std::string rule = across(13);
+    std::string drawn;
+    frameline(drawn, indent, frame::topleft, rule, frame::topright);
+    for (std::string_view text : lines13) {
+        frameline(drawn.append("\n"), indent, frame::down, text, frame::down);
+    }
+    frameline(drawn.append("\n"), indent, frame::bottomleft, rule, frame::bottomright);
+    return drawn;
 }
-void boxbottom(const std::string& indent) {
-    out() << indent << frame::bottomleft << across(13) << frame::bottomright;
+
+// The box, said as the words of its lines.
+void box(int indent, std::initializer_list<std::string_view> lines13) {
+    std::string words;
+    for (std::string_view text : lines13) words.append(words.empty() ? "" : "\n").append(text);
+    drawing(framed(indent, lines13), words);
 }
 
 }  // namespace
 
 void titlescreen() {
+    enter(scene::title);
     clear();
-    out() << "\n";
-    for (const char* line : banner) out() << line;
-    const std::string indent(24, ' ');
-    boxtop(indent);
-    boxline(indent, " Press Enter ");
-    boxbottom(indent);
-    out() << "\n\n Version: " << version << "\n";
+    std::string drawn = "\n";
+    for (const char* line : banner) drawn.append(line);
+    drawn.append(framed(24, {" Press Enter "})).append("\n\n Version: ").append(version);
+    std::string words = "Emberfell, version ";
+    drawing(drawn.append("\n"), words.append(version).append(". Press Enter.\n"));
     waitkey();
 }
 
@@ -99,15 +114,9 @@ void instruction() {
 void credit() {
     title();
     out() << "\n\n\n";
-    const std::string indent(28, ' ');
-    boxtop(indent);
-    boxline(indent, "  Coded by   ");
-    boxline(indent, " Rowan Hale  ");
-    boxbottom(indent);
+    box(28, {"  Coded by   ", " Rowan Hale  "});
     out() << "\n\n\n";
-    boxtop(indent);
-    boxline(indent, " Playtesters ");
-    boxbottom(indent);
+    box(28, {" Playtesters "});
     out() << "\n\n";
     out() << std::string(30, ' ') << "Mira Stone\n"
           << std::string(31, ' ') << "Tam Reed\n"
