@@ -74,6 +74,7 @@ add_custom_command(
   OUTPUT ${pagedir}/index.html
   COMMAND ${NODE} ${webdir}/firstpaint.mjs ${webdir}/page ${pagedir}
   DEPENDS ${firstpaintsources} ${webdir}/firstpaint.mjs emberfell
+          ${webdir}/page/plainview.js ${webdir}/page/transcript.js ${webdir}/page/touch.js
   COMMENT "Painting the title into the page's index.html")
 set(pagefiles ${pagedir}/index.html)
 foreach(file ${pagesources})

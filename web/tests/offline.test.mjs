@@ -34,7 +34,7 @@ async function stop(server) {
 }
 
 async function titleshown(page) {
-  await page.waitForFunction(() => document.querySelector('.xterm-accessibility-tree')
+  await page.waitForFunction(() => document.querySelector('.xterm-rows')
     ?.textContent.includes('Version: 1.0.1'), {timeout: 10000});
 }
 

@@ -1,0 +1,31 @@
+// The line the player types, as the terminal echoes it (keys.js edits it),
+// for the game's words: from where the cursor stood when the line was asked
+// to where it stands now.
+export function keepecho(term, show) {
+  let start = null;
+
+  function read() {
+    const buffer = term.buffer.active;
+    const end = buffer.baseY + buffer.cursorY;
+    let text = '';
+    for (let row = start.row; row <= end; row++) {
+      const line = buffer.getLine(row)?.translateToString(false) ?? '';
+      text += line.slice(row === start.row ? start.column : 0, row === end ? buffer.cursorX : undefined);
+    }
+    show(text);
+  }
+
+  term.onWriteParsed(() => start && read());
+  return {
+    // Once the terminal has drawn the prompt the game wrote.
+    begin() {
+      term.write('', () => {
+        const buffer = term.buffer.active;
+        start = {row: buffer.baseY + buffer.cursorY, column: buffer.cursorX};
+      });
+    },
+    end() {
+      start = null;
+    },
+  };
+}

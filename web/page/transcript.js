@@ -1,0 +1,96 @@
+// The game's words: the plain lines it sends beside its screen (page.words),
+// with no frames, no block letters and no rules, kept in a log. Screen
+// readers hear each new part once, whole, as it arrives (the log is a live
+// region), and can read back over the game; where the terminal's text would
+// be too small to read, the log shows the current screen in its place
+// (plainview.js). A long game's oldest screens are dropped, never the
+// current one.
+
+const keptscreens = 100;
+
+// Control codes and bidi controls never reach the page's words.
+const controls = /[\x00-\x09\x0b-\x1f\x7f-\x9f\u061c\u200e\u200f\u202a-\u202e\u2066-\u2069]/g;
+
+// The lines of a part of the words, a paragraph each; a line after a blank
+// one stands apart ("after"). The last is open (a prompt) where the text
+// does not end its line.
+export function paragraphs(text, first) {
+  const lines = text.replace(controls, '').split('\n');
+  const shown = [];
+  let gap = false;
+  for (const [i, line] of lines.entries()) {
+    if (!line.trim()) {
+      gap = i < lines.length - 1;
+      continue;
+    }
+    shown.push({line, after: gap && (shown.length > 0 || !first), open: i === lines.length - 1});
+    gap = false;
+  }
+  return shown;
+}
+
+export function transcript(log) {
+  // The current screen's block in the log, and whether the next words
+  // begin a new one.
+  let screen = null;
+  let fresh = true;
+  // The open line's answer, as the player types it: shown, not said again.
+  let answer = null;
+
+  // The new part in sight where the log shows the screen: its end, but
+  // never past the screen's start.
+  function showpart(part) {
+    if (log.scrollHeight <= log.clientHeight) return;
+    const top = log.getBoundingClientRect().top - log.scrollTop;
+    const start = screen.getBoundingClientRect().top - top;
+    const end = part.getBoundingClientRect().bottom - top;
+    log.scrollTop = Math.min(start, Math.max(log.scrollTop, end - log.clientHeight));
+  }
+
+  function words(text) {
+    const part = document.createElement('div');
+    answer = null;
+    for (const {line, after, open} of paragraphs(text, fresh)) {
+      const shown = document.createElement('p');
+      shown.textContent = line;
+      if (after) shown.className = 'after';
+      if (open) {
+        answer = document.createElement('span');
+        answer.setAttribute('aria-hidden', 'true');
+        shown.append(answer);
+      }
+      part.append(shown);
+    }
+    if (!part.childElementCount) return;
+    if (fresh) {
+      screen = document.createElement('div');
+      screen.append(part);
+      log.append(screen);
+      fresh = false;
+      while (log.childElementCount > keptscreens) log.firstElementChild.remove();
+      log.scrollTop = 0;
+    } else {
+      screen.append(part);
+      showpart(part);
+    }
+  }
+
+  return {
+    words,
+    // The game cleared its screen: the words after this are the next one's.
+    newscreen() {
+      fresh = true;
+    },
+    // The line the player types after the open line's prompt, so far, and
+    // then whole (null: none).
+    typing(text) {
+      if (answer) answer.textContent = (text ?? '').replace(controls, '');
+    },
+    answered(line) {
+      this.typing(line?.replace(/\n$/, ''));
+      answer = null;
+    },
+    // The current screen's words, a line each.
+    current: () => [...(screen?.querySelectorAll('p') ?? [])].map((line) => line.textContent).join('\n'),
+  };
+}
