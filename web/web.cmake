@@ -10,7 +10,7 @@
 # which call the console's stream buffer). The rest of the C++ library
 # stays as it is, which keeps the download small.
 set(suspendable
-  "*emberfell::*" main __original_main
+  "*emberfell::*" main
   "*basic_istream*" "*basic_streambuf*" "*istreambuf_iterator*" "*num_get*")
 list(JOIN suspendable "','" suspendable)
 

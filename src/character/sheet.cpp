@@ -85,6 +85,7 @@ void spellsowned(const vars& v) {
 }  // namespace
 
 void stats(vars v) {
+    enter(scene::sheet);
     numbers(v);
     groupmembers(v);
     spellsowned(v);

@@ -8,7 +8,8 @@ namespace emberfell {
 
 void title() {
     clear();
-    out() << "                             Emberfell\n\n";
+    heading("                             Emberfell\n");
+    out() << "\n";
 }
 
 }  // namespace emberfell

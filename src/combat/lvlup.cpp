@@ -59,7 +59,10 @@ void placepoints(vars& v) {
         out() << "(S)trength   (V)itality   W(i)sdom   (W)ill\n"
               << "Add one point to which of the above? ";
         const statchoice* c = choicefor(readanswer());
-        if (!c) continue;
+        if (!c) {
+            invalid();
+            continue;
+        }
         if (v.*c->stat >= 500) {
             out() << c->atmax;
             waitkey();

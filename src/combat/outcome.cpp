@@ -50,6 +50,7 @@ int winlose(int enemyhp, vars& v) {
 }
 
 void die() {
+    enter(scene::theend);
     title();
     out() << deathtexts[random() - 1];
     waitkey();

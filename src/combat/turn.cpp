@@ -136,6 +136,7 @@ bool flee(vars& v, int& outcome) {
 
 void battle(int& enemyhp, vars& v, int& outcome) {
     bool acted = false;
+    enter(scene::fight);
     while (!acted) {
         title();
         hpdisp(v);
@@ -152,6 +153,7 @@ void battle(int& enemyhp, vars& v, int& outcome) {
                 acted = flee(v, outcome);
                 break;
             default:
+                invalid();
                 break;
         }
     }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <random>
 #include <system_error>
 
@@ -77,6 +78,22 @@ bool Console::takesname(const std::string& name) {
            name.find_first_of(std::string("/\0", 2)) == std::string::npos;
 }
 
+std::ostream& Console::err() {
+    return std::cerr;
+}
+
+void Console::drawing(std::string_view drawn, std::string_view) {
+    out() << drawn;
+}
+
+void Console::heading(std::string_view line) {
+    out() << line;
+}
+
+void Console::enter(scene) {}
+
+void Console::invalid() {}
+
 Written writewholeportably(const std::string& path, const std::string& text) {
     const fs::path target(path);
     std::error_code missing;
@@ -116,6 +133,9 @@ std::istream& in() {
 std::ostream& out() {
     return console().out();
 }
+std::ostream& err() {
+    return console().err();
+}
 void clear() {
     console().clear();
 }
@@ -137,6 +157,18 @@ std::time_t now() {
 void end(int status) {
     console().end(status);
     std::abort();  // every console's end ends the program
+}
+void drawing(std::string_view drawn, std::string_view words) {
+    console().drawing(drawn, words);
+}
+void heading(std::string_view line) {
+    console().heading(line);
+}
+void enter(scene s) {
+    console().enter(s);
+}
+void invalid() {
+    console().invalid();
 }
 
 }  // namespace emberfell

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace emberfell {
 
@@ -18,11 +19,30 @@ enum class Written {
     whole,      // the file holds the text, whole
 };
 
+// The scenes of the game, for the views that listen: the page names the
+// scene it shows, and a fight tells each turn by what changed.
+enum class scene {
+    title,
+    startmenu,
+    mainmenu,
+    monsterlist,
+    fight,
+    blacksmith,
+    magicshop,
+    inn,
+    questboard,
+    quest,
+    sheet,
+    theend,
+};
+
 class Console {
   public:
     virtual ~Console() = default;
     virtual std::istream& in() = 0;
     virtual std::ostream& out() = 0;
+    // Where the game says what was wrong with how it was started.
+    virtual std::ostream& err();
     // Empty the screen and put the cursor at its top left.
     virtual void clear() = 0;
     // Wait for one key press, read straight from the keyboard without echo
@@ -43,6 +63,19 @@ class Console {
     virtual std::time_t now() = 0;
     // End the program with this exit status.
     [[noreturn]] virtual void end(int status) = 0;
+
+    // What the game is printing, told beside out() for the views that
+    // listen (a screen reader's, a braille display's) instead of looking.
+    // The screen prints the drawing and the heading as they are and takes
+    // no note of the rest.
+    // A drawing (a frame, block letters) and the words it stands for.
+    virtual void drawing(std::string_view drawn, std::string_view words);
+    // The screen's heading line, the game's name.
+    virtual void heading(std::string_view line);
+    // A scene begins, or goes on (a menu shown again, a fight's next turn).
+    virtual void enter(scene s);
+    // The answer just read chose nothing, and the same menu follows.
+    virtual void invalid();
 };
 
 // writewhole with the standard library alone: for consoles whose file system
@@ -59,6 +92,7 @@ void resetconsole();
 // Shorthands for the current console's operations.
 std::istream& in();
 std::ostream& out();
+std::ostream& err();
 void clear();
 void waitkey();
 void makedir(const std::string& path);
@@ -66,6 +100,10 @@ bool takesname(const std::string& name);
 Written writewhole(const std::string& path, const std::string& text);
 std::time_t now();
 [[noreturn]] void end(int status);
+void drawing(std::string_view drawn, std::string_view words);
+void heading(std::string_view line);
+void enter(scene s);
+void invalid();
 
 // The platform's console (POSIX terminal or Windows console).
 Console& platformconsole();

@@ -384,8 +384,9 @@ class PosixConsole final : public Console {
     std::ostream& out() override { return std::cout; }
 
     void clear() override {
-        // Home, clear the screen, clear the scrollback.
-        if (screen) std::cout << "\x1b[H\x1b[2J\x1b[3J";
+        // Home and clear the screen; what scrolled off stays there to be
+        // read again.
+        if (screen) std::cout << "\x1b[H\x1b[2J";
     }
 
     void waitkey() override {

@@ -14,6 +14,36 @@
 // Saves are kept in the browser: the page mounts its own storage at the
 // saves directory before the game starts, and every save is made to last
 // at once (persistsaves).
+//
+// Beside the terminal the page keeps a transcript for listening (a screen
+// reader's, a braille display's): the game's words (words.h), the same
+// stream --plain prints. What the page is told for it, all optional (a page
+// without them plays as before):
+//   page.words(text)      A string (decoded from UTF-8): the next part of the
+//                         words, exactly as --plain prints it; whole lines
+//                         end in "\n". Passed on whenever the game is about
+//                         to wait (as the screen's text is) and at each new
+//                         screen. Before a typed line the words end with its
+//                         prompt ("? ", "Enter character name: "), its line
+//                         open: the player's answer ends it, as a terminal's
+//                         echo does, so the page adds the answer and "\n".
+//   page.newscreen()      Where the game clears the screen, after the words
+//                         of the screen before and before the new one's, so
+//                         that the page knows where the screen in view begins.
+//   page.scene(name)      A new scene begins: its name in plain words, for
+//                         the page's title: "title", "start menu", "main
+//                         menu", "monster list", "fight", "blacksmith",
+//                         "magic shop", "inn", "quest board", "quest",
+//                         "character sheet", "the end". Comes before the
+//                         scene's first newscreen.
+//   page.asks(kind, text) Just before each wait, after its words: kind is
+//                         'key' or 'line'; text is what the wait asks in
+//                         words: a line's question ("Enter character name:",
+//                         "Are you sure you want to save?"), or at a bare
+//                         "?" the screen's choices ("(N)ew Game, (L)oad Game,
+//                         (S)tory, (I)nstructions, (C)redits"); for a key
+//                         the key wait's own line, "(Press any key.)".
+// An answer that chose nothing is said in the words themselves.
 
 #include <emscripten.h>
 #include <sys/stat.h>
@@ -22,8 +52,10 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 #include "console/console.h"
+#include "console/words.h"
 
 namespace emberfell {
 
@@ -68,15 +100,63 @@ EM_ASYNC_JS(void, pagegameover, (int status), {
     await new Promise(() => {});
 });
 
+// The transcript's side, each told only to a page that has it.
+EM_JS(void, pagewords, (const char* text, int size), {
+    const words = Module['page']['words'];
+    if (words) words(new TextDecoder().decode(HEAPU8.slice(text, text + size)));
+});
+
+EM_JS(void, pagenewscreen, (), {
+    const newscreen = Module['page']['newscreen'];
+    if (newscreen) newscreen();
+});
+
+EM_JS(void, pagescene, (const char* name, int size), {
+    const scene = Module['page']['scene'];
+    if (scene) scene(new TextDecoder().decode(HEAPU8.slice(name, name + size)));
+});
+
+EM_JS(void, pageasks, (int line, const char* text, int size), {
+    const asks = Module['page']['asks'];
+    if (asks) asks(line ? 'line' : 'key', new TextDecoder().decode(HEAPU8.slice(text, text + size)));
+});
+
 EM_JS(double, pagenow, (), {
     return Date.now();
 });
 // clang-format on
 
-// Written text, passed on to the page whenever the game is about to wait.
+// The words for listening, and what the page is told of them.
+class Transcript {
+  public:
+    Words words;
+
+    // The words said so far, to the page.
+    void tell() {
+        const std::string said = words.take();
+        if (!said.empty()) pagewords(said.data(), static_cast<int>(said.size()));
+    }
+
+    // The game is about to wait: the words so far, then what the wait asks.
+    void asks(awaited what) {
+        const std::string asked = words.wait(what);
+        tell();
+        pageasks(what == awaited::line, asked.data(), static_cast<int>(asked.size()));
+    }
+};
+
+// Written text, passed on to the page (and into the words) whenever the
+// game is about to wait.
 class ScreenBuffer final : public std::streambuf {
   public:
-    ScreenBuffer() { setp(buffer, buffer + sizeof buffer); }
+    explicit ScreenBuffer(Words& words) : words(words) { setp(buffer, buffer + sizeof buffer); }
+
+    // Text for the terminal alone (a drawing, the clearing of the screen),
+    // after what was written before it.
+    void screenonly(std::string_view text) {
+        flushtopage();
+        pagewrite(text.data(), static_cast<int>(text.size()));
+    }
 
   protected:
     int_type overflow(int_type c) override {
@@ -96,35 +176,43 @@ class ScreenBuffer final : public std::streambuf {
   private:
     void flushtopage() {
         const int size = static_cast<int>(pptr() - pbase());
-        if (size > 0) pagewrite(pbase(), size);
+        if (size > 0) {
+            pagewrite(pbase(), size);
+            words.write(std::string_view(pbase(), static_cast<std::size_t>(size)));
+        }
         setp(buffer, buffer + sizeof buffer);
     }
 
+    Words& words;
     char buffer[4096];
 };
 
 // Typed lines, one at a time, as the game reads them.
 class KeyboardBuffer final : public std::streambuf {
   public:
-    explicit KeyboardBuffer(std::ostream& screen) : screen(screen) {}
+    KeyboardBuffer(std::ostream& screen, Transcript& transcript)
+        : screen(screen), transcript(transcript) {}
 
   protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
         screen.flush();
-        const int size = pageawaitline();
-        if (size < 0) return traits_type::eof();
-        line.assign(static_cast<std::size_t>(size), '\0');
-        if (size > 0) pagetakeline(line.data());
+        transcript.asks(awaited::line);
         // Ctrl-D ends a line typed so far without a line end; an empty one
         // then is no input at all, and the next line is waited for.
-        if (line.empty()) return underflow();
+        do {
+            const int size = pageawaitline();
+            if (size < 0) return traits_type::eof();
+            line.assign(static_cast<std::size_t>(size), '\0');
+            if (size > 0) pagetakeline(line.data());
+        } while (line.empty());
         setg(line.data(), line.data(), line.data() + line.size());
         return traits_type::to_int_type(*gptr());
     }
 
   private:
     std::ostream& screen;
+    Transcript& transcript;
     std::string line;
 };
 
@@ -133,10 +221,17 @@ class WebConsole final : public Console {
     std::istream& in() override { return keyboard; }
     std::ostream& out() override { return screen; }
 
-    void clear() override { screen << "\x1b[H\x1b[2J\x1b[3J"; }
+    void clear() override {
+        screen.flush();
+        transcript.words.newscreen();
+        transcript.tell();
+        pagenewscreen();
+        screenbuffer.screenonly("\x1b[H\x1b[2J\x1b[3J");
+    }
 
     void waitkey() override {
         screen.flush();
+        transcript.asks(awaited::key);
         pageawaitkey();
     }
 
@@ -154,9 +249,33 @@ class WebConsole final : public Console {
 
     [[noreturn]] void end(int status) override {
         screen.flush();
+        transcript.tell();
         pagegameover(status);
         // pagegameover never comes back; the game has ended on the page.
         __builtin_unreachable();
+    }
+
+    void drawing(std::string_view drawn, std::string_view words) override {
+        screenbuffer.screenonly(drawn);
+        transcript.words.drawing(words);
+    }
+
+    void heading(std::string_view line) override {
+        screenbuffer.screenonly(line);
+        transcript.words.heading(line);
+    }
+
+    void enter(scene s) override {
+        screen.flush();
+        if (!transcript.words.enter(s)) return;
+        transcript.tell();
+        const std::string_view name = scenename(s);
+        pagescene(name.data(), static_cast<int>(name.size()));
+    }
+
+    void invalid() override {
+        screen.flush();
+        transcript.words.invalid();
     }
 
   private:
@@ -167,9 +286,10 @@ class WebConsole final : public Console {
         return pagepersist() != 0;
     }
 
-    ScreenBuffer screenbuffer;
+    Transcript transcript;
+    ScreenBuffer screenbuffer{transcript.words};
     std::ostream screen{&screenbuffer};
-    KeyboardBuffer keyboardbuffer{screen};
+    KeyboardBuffer keyboardbuffer{screen, transcript};
     std::istream keyboard{&keyboardbuffer};
 };
 

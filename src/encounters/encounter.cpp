@@ -115,6 +115,7 @@ void encounter(beast b, vars& v) {
     const monstertexts& t = textsof(b);
     int enemyhp = m.starthp;
     int outcome = 0;
+    enter(scene::fight);
     title();
     show(t.intro);
     while (outcome != 1) {

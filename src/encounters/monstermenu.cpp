@@ -61,6 +61,7 @@ void monsterlist() {
 }  // namespace
 
 void monster(vars& v) {
+    enter(scene::monsterlist);
     title();
     monsterlist();
     const int number = readnumber();

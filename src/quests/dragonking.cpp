@@ -263,12 +263,14 @@ int choosepath() {
     while (path != 1 && path != 2) {
         out() << "Go 1) left or 2) right? ";
         path = readnumber();
+        if (path != 1 && path != 2) invalid();
     }
     return path;
 }
 
 // The score is the number of monsters killed in the whole game.
 void scorescreen(const vars& v) {
+    enter(scene::theend);
     title();
     out() << "                              Game Completed!!\n\n"
           << "Score: " << v.kills;

@@ -10,6 +10,7 @@
 namespace emberfell {
 
 void quests(vars& v) {
+    enter(scene::questboard);
     title();
     out() << "Quest Board:\n";
     const std::span<const notice> board = questnotices();

@@ -18,6 +18,7 @@ void fight(vars& v, fightroutine monster, int times) {
 void take(vars& v, const step& s) {
     switch (s.what) {
         case act::clear:
+            enter(scene::quest);
             title();
             break;
         case act::print:

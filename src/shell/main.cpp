@@ -1,10 +1,10 @@
 // Emberfell: the game on the platform's own console.
 #include "console/console.h"
-#include "shell/menus.h"
+#include "shell/commandline.h"
 
-int main() {
+int main(int argc, char* argv[]) {
     emberfell::Console& console = emberfell::platformconsole();
     emberfell::setconsole(console);
-    const int status = emberfell::play();
+    const int status = emberfell::run(argc, argv);
     console.end(status);
 }

@@ -38,6 +38,7 @@ bool knightexists(char answer) {
 
 void startmenu(vars& v, char& answer) {
     while (!knightexists(answer)) {
+        enter(scene::startmenu);
         title();
         out() << "(N)ew Game\n(L)oad Game\n(S)tory\n(I)nstructions\n(C)redits\n? ";
         answer = readanswer();
@@ -64,6 +65,7 @@ void startmenu(vars& v, char& answer) {
                 credit();
                 break;
             default:
+                invalid();
                 break;
         }
     }
@@ -73,6 +75,7 @@ void mainmenu(vars& v, char& answer) {
     do {
         statcheck(v);
         answer = 0;
+        enter(scene::mainmenu);
         title();
         out() << "(M)onsters\n(Q)uest\n(B)lacksmith\nMa(g)ic Shop\n"
               << "(I)nn\n(S)tats\nS(a)ve\n(E)xit\n? ";
@@ -113,6 +116,7 @@ void mainmenu(vars& v, char& answer) {
                 waitkey();
                 break;
             default:
+                invalid();
                 break;
         }
     } while (answer != 'e' && answer != 'E');

@@ -1,7 +1,9 @@
 #include "shell/screens.h"
 
+#include <initializer_list>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "character/title.h"
 #include "console/console.h"
@@ -41,28 +43,34 @@ std::string across(int n) {
     return s;
 }
 
-// A framed box 13 characters wide inside, set in by `indent` blanks.
-void boxtop(const std::string& indent) {
-    out() << indent << frame::topleft << across(13) << frame::topright << "\n";
+// A framed box 13 characters wide inside, set in by `indent` blanks, its
+// last line without a line end.
+std::string framed(int indent, std::initializer_list<std::string_view> lines13) {
+    const std::string in(static_cast<std::size_t>(indent), ' ');
+    std::string drawn = in + frame::topleft + across(13) + frame::topright + "\n";
+    for (std::string_view text : lines13) {
+        drawn += in + frame::down + std::string(text) + frame::down + "\n";
+    }
+    return drawn + in + frame::bottomleft + across(13) + frame::bottomright;
 }
-void boxline(const std::string& indent, const char* text13) {
-    out() << indent << frame::down << text13 << frame::down << "\n";
-}
-void boxbottom(const std::string& indent) {
-    out() << indent << frame::bottomleft << across(13) << frame::bottomright;
+
+// The box, said as the words of its lines.
+void box(int indent, std::initializer_list<std::string_view> lines13) {
+    std::string words;
+    for (std::string_view text : lines13) words += std::string(text) + "\n";
+    words.pop_back();
+    drawing(framed(indent, lines13), words);
 }
 
 }  // namespace
 
 void titlescreen() {
+    enter(scene::title);
     clear();
-    out() << "\n";
-    for (const char* line : banner) out() << line;
-    const std::string indent(24, ' ');
-    boxtop(indent);
-    boxline(indent, " Press Enter ");
-    boxbottom(indent);
-    out() << "\n\n Version: " << version << "\n";
+    std::string drawn = "\n";
+    for (const char* line : banner) drawn += line;
+    drawn += framed(24, {" Press Enter "}) + "\n\n Version: " + version + "\n";
+    drawing(drawn, "Emberfell, version " + std::string(version) + ". Press Enter.\n");
     waitkey();
 }
 
@@ -99,15 +107,9 @@ void instruction() {
 void credit() {
     title();
     out() << "\n\n\n";
-    const std::string indent(28, ' ');
-    boxtop(indent);
-    boxline(indent, "  Coded by   ");
-    boxline(indent, " Rowan Hale  ");
-    boxbottom(indent);
+    box(28, {"  Coded by   ", " Rowan Hale  "});
     out() << "\n\n\n";
-    boxtop(indent);
-    boxline(indent, " Playtesters ");
-    boxbottom(indent);
+    box(28, {" Playtesters "});
     out() << "\n\n";
     out() << std::string(30, ' ') << "Mira Stone\n"
           << std::string(31, ' ') << "Tam Reed\n"

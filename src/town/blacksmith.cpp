@@ -59,6 +59,7 @@ void buy(vars& v, const item& it) {
 }  // namespace
 
 void blacksmith(vars& v) {
+    enter(scene::blacksmith);
     title();
     pricelist();
     out() << "Gold: " << std::setw(5) << v.gold << "      ? ";

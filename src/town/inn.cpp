@@ -12,6 +12,7 @@ namespace emberfell {
 
 void inn(vars& v) {
     const int price = v.level / 2;
+    enter(scene::inn);
     title();
     out() << "Welcome to the Lonely Tankard Inn. You can rest here and heal HP and MP.\n"
           << "HP: " << v.hp << "/" << v.maxhp << "\n"

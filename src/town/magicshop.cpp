@@ -76,6 +76,7 @@ const potion* potionfor(int choice) {
 }
 
 void shopmenu(const vars& v) {
+    enter(scene::magicshop);
     title();
     out() << "Welcome, young knight, I see that you have the gift of magic.\n"
           << "What can I do for you?\n\n"

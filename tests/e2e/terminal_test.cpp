@@ -168,5 +168,99 @@ TEST(RealTerminal, TheFinalQuestEndsTheGameWithTheScoreAndStartsNoProcess) {
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;  // strace starting the game
 }
 
+// --plain on a terminal: the words alone, without one escape sequence, and
+// a fight's second turn says only what changed. --help, and an unknown option
+// (its control codes left out). The ordinary screen's clear keeps the
+// scrollback.
+TEST(Plain, TheWordsAloneOnATerminal) {
+    Scratch s;
+    PtyGame game(s.dir, {EMBERFELL_BINARY, "--plain"});
+    // Each answer typed at its prompt, each key pressed at its key wait.
+    const auto key = [&] { return game.untilkeywait() && game.send(" "); };
+    ASSERT_TRUE(key() &&
+                game.play({{"", "(C)redits\r\n? "}, {"n\r", "name: "}, {"Ayla\r", "..."}}));
+    ASSERT_TRUE(key() && game.play({{"", "(E)xit\r\n? "}, {"z\r", "(E)xit\r\n? "}}));
+    ASSERT_TRUE(game.play({{"m\r", "number: "}, {"1\r", "squirrel"}}));
+    ASSERT_TRUE(key() && game.play({{"", "Run\r\n? "}, {"1\r", "Defense value: "}}));
+    ASSERT_TRUE(key() && game.play({{"", "\r\n? "}, {"\x04", ""}}));
+    game.expectcleanend();
+    std::string out = game.output();
+    std::erase(out, '\r');
+    EXPECT_EQ(out.substr(0, out.find("1) Rabid")), R"(Emberfell, version 1.0.1. Press Enter.
+(Press any key.)
+Emberfell
+
+(N)ew Game
+(L)oad Game
+(S)tory
+(I)nstructions
+(C)redits
+? n
+
+Enter character name: Ayla
+Welcome, Ayla, your adventure is just beginning...
+(Press any key.)
+
+(M)onsters
+(Q)uest
+(B)lacksmith
+Ma(g)ic Shop
+(I)nn
+(S)tats
+S(a)ve
+(E)xit
+? z
+That is not one of the choices.
+
+(M)onsters
+(Q)uest
+(B)lacksmith
+Ma(g)ic Shop
+(I)nn
+(S)tats
+S(a)ve
+(E)xit
+? m
+
+)");
+    EXPECT_NE(out.find(R"(Enter monster number: 1
+
+You found a rabid squirrel
+(Press any key.)
+
+HP: 10/10
+MP: 5/5
+1) Attack
+2) Magic
+3) Run
+? 1
+You attack
+)"),
+              std::string::npos);
+    const std::string turn = out.substr(out.rfind("(Press any key.)\n") + 17);
+    EXPECT_TRUE(turn.starts_with("\nHP: ") && turn.ends_with("/10\n? ") &&
+                std::count(turn.begin(), turn.end(), '\n') == 2)
+        << out;
+    EXPECT_EQ(out.find('\x1b'), std::string::npos);
+
+    const auto started = [&](const std::string& arguments) {
+        const int status = std::system(
+            (EMBERFELL_BINARY " " + arguments + " >" + s.dir + "/out 2>" + s.dir + "/err").c_str());
+        return WEXITSTATUS(status);
+    };
+    EXPECT_EQ(started("--help"), 0);
+    const std::string usage = s.read("out");
+    EXPECT_TRUE(usage.starts_with("Usage: emberfell [--plain]\n") && s.read("err").empty());
+    EXPECT_EQ(started("--plain \"$(printf '\\033[2J--x')\""), 2);
+    EXPECT_TRUE(s.read("out").empty());
+    EXPECT_EQ(s.read("err"), "emberfell: unknown option --x\n" + usage);
+
+    PtyGame screen(s.dir);
+    ASSERT_TRUE(screen.untilkeywait() && screen.play({{" ", "(C)redits\r\n? "}, {"\x04", ""}}));
+    screen.expectcleanend();
+    EXPECT_NE(screen.output().find("\x1b[H\x1b[2J"), std::string::npos);
+    EXPECT_EQ(screen.output().find("\x1b[3J"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace emberfell::testing

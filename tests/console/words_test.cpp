@@ -1,0 +1,156 @@
+// The game's words for listening (--plain and the page's transcript): what
+// they say of the menus and of a fight, and what each wait asks.
+
+#include "console/words.h"
+
+#include <gtest/gtest.h>
+
+#include "console/plain.h"
+#include "encounters/encounters.h"
+#include "shell/menus.h"
+#include "support/session.h"
+
+namespace emberfell::testing {
+namespace {
+
+// The game's words on the scripted console (which marks each key "[key]"
+// and echoes no answer).
+template <class Play>
+std::string said(const std::string& typed, std::initializer_list<int> rolls, Play play) {
+    Session s(typed);
+    s.con.rolls(rolls);
+    PlainConsole plain(s.con);
+    setconsole(plain);
+    return s.run(play);
+}
+
+TEST(Words, TheMenusSayTheirWordsAndEveryWait) {
+    EXPECT_EQ(said("x\nc\nn\nAyla\nz\ne\n", {}, play), R"(Emberfell, version 1.0.1. Press Enter.
+(Press any key.)
+[key]Emberfell
+
+(N)ew Game
+(L)oad Game
+(S)tory
+(I)nstructions
+(C)redits
+? That is not one of the choices.
+
+(N)ew Game
+(L)oad Game
+(S)tory
+(I)nstructions
+(C)redits
+? 
+Coded by
+Rowan Hale
+
+Playtesters
+
+Mira Stone
+Tam Reed
+Oskar Vell
+Ilse Marrow
+Jory Penn
+(Press any key.)
+[key]
+(N)ew Game
+(L)oad Game
+(S)tory
+(I)nstructions
+(C)redits
+? 
+Enter character name: Welcome, Ayla, your adventure is just beginning...
+(Press any key.)
+[key]
+(M)onsters
+(Q)uest
+(B)lacksmith
+Ma(g)ic Shop
+(I)nn
+(S)tats
+S(a)ve
+(E)xit
+? That is not one of the choices.
+
+(M)onsters
+(Q)uest
+(B)lacksmith
+Ma(g)ic Shop
+(I)nn
+(S)tats
+S(a)ve
+(E)xit
+? 
+Goodbye!!
+(Press any key.)
+[key])");
+}
+
+TEST(Words, AFightsNextTurnSaysWhatChanged) {
+    vars v;  // a new knight: 4 a blow, and the squirrel's claw takes 1 HP
+    EXPECT_EQ(said("1\n1\n", {1, 1, 1, 1}, [&] { squirrel(v); }), R"(Emberfell
+
+You found a rabid squirrel
+(Press any key.)
+[key]
+HP: 10/10
+MP: 5/5
+1) Attack
+2) Magic
+3) Run
+? You attack
+Slash: -4 enemy HP
+
+Enemy attacks
+Claw: -3 HP
+Defense value: 2
+(Press any key.)
+[key]
+HP: 9/10
+? You attack
+Slash: -4 enemy HP
+
+Enemy attacks
+Claw: -3 HP
+Defense value: 2
+(Press any key.)
+[key]
+HP: 8/10
+? )");
+}
+
+// What the page is told each wait asks, and the words of rules and leaders.
+TEST(Words, EachWaitAsksInWords) {
+    Words w;
+    const auto asks = [&](std::string_view printed, awaited what = awaited::line) {
+        w.write(printed);
+        return w.wait(what);
+    };
+    EXPECT_EQ(asks("*** Stats ***\n1) Attack\n2) Magic\n3) Run\n? "),
+              "1) Attack, 2) Magic, 3) Run");
+    EXPECT_EQ(asks(""), "1) Attack, 2) Magic, 3) Run");  // an empty line typed
+    EXPECT_EQ(asks("1) Cure --------------- 100 MP\n0) Don't cast anything\n? "),
+              "1) Cure, 100 MP, 0) Don't cast anything");
+    EXPECT_EQ(asks("Gold:    10  \nAre you going to run away?\n? "), "Are you going to run away?");
+    EXPECT_EQ(asks("21) I don't want anything\nGold:   100      ? "),
+              "Gold: 100. 21) I don't want anything");
+    EXPECT_EQ(asks("\n\nWould you like to rest? "), "Would you like to rest?");
+    EXPECT_EQ(asks("Then LEAVE!!", awaited::key), "(Press any key.)");
+    EXPECT_EQ(w.take(), R"(Stats
+1) Attack
+2) Magic
+3) Run
+? 1) Cure, 100 MP
+0) Don't cast anything
+? Gold: 10
+Are you going to run away?
+? 21) I don't want anything
+Gold: 100 ? 
+Would you like to rest? Then LEAVE!!
+(Press any key.)
+)");
+}
+
+}  // namespace
+}  // namespace emberfell::testing
