@@ -12,7 +12,7 @@ export function keepecho(term, show) {
       const line = buffer.getLine(row)?.translateToString(false) ?? '';
       text += line.slice(row === start.row ? start.column : 0, row === end ? buffer.cursorX : undefined);
     }
-    show(text);
+    show(text.trimEnd());
   }
 
   term.onWriteParsed(() => start && read());

@@ -49,7 +49,7 @@ const words = transcript(log);
 const prompt = prompter(term, words);
 keepfitted(term, terminalbox, plainview(log, prompt));
 keeptabs(terminalbox);
-const keys = touchinput(term, keyboard(term), terminalbox);
+const keys = touchinput(term, keyboard(term), terminalbox, () => prompt.asked);
 keeprepeat(document.getElementById('repeat'), words.current, () => term.focus());
 // The keys pressed before the terminal was there come first.
 keys.take(window.earlykeys());

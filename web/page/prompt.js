@@ -7,12 +7,18 @@ import {keepecho} from './echo.js';
 
 export function prompter(term, words) {
   let waiting = null;
+  let asked = '';
   const echo = keepecho(term, words.typing);
   return {
     asks(kind, text) {
       waiting = kind;
+      asked = text;
       term.textarea?.setAttribute('aria-label', text);
       if (kind === 'line') echo.begin();
+    },
+    // What the last wait asked.
+    get asked() {
+      return asked;
     },
     // 'key', 'line', or null once answered here.
     get waiting() {

@@ -37,15 +37,9 @@ export function transcript(log) {
   // The open line's answer, as the player types it: shown, not said again.
   let answer = null;
 
-  // The new part in sight where the log shows the screen: its end, but
-  // never past the screen's start.
-  function showpart(part) {
-    if (log.scrollHeight <= log.clientHeight) return;
-    const top = log.getBoundingClientRect().top - log.scrollTop;
-    const start = screen.getBoundingClientRect().top - top;
-    const end = part.getBoundingClientRect().bottom - top;
-    log.scrollTop = Math.min(start, Math.max(log.scrollTop, end - log.clientHeight));
-  }
+  // Where the log shows the screen, its last lines in sight, as on a
+  // terminal: the prompt and the line typed after it.
+  const showend = () => { log.scrollTop = log.scrollHeight; };
 
   function words(text) {
     const part = document.createElement('div');
@@ -68,11 +62,10 @@ export function transcript(log) {
       log.append(screen);
       fresh = false;
       while (log.childElementCount > keptscreens) log.firstElementChild.remove();
-      log.scrollTop = 0;
     } else {
       screen.append(part);
-      showpart(part);
     }
+    showend();
   }
 
   return {
@@ -84,7 +77,9 @@ export function transcript(log) {
     // The line the player types after the open line's prompt, so far, and
     // then whole (null: none).
     typing(text) {
-      if (answer) answer.textContent = (text ?? '').replace(controls, '');
+      if (!answer) return;
+      answer.textContent = (text ?? '').replace(controls, '');
+      showend();
     },
     answered(line) {
       this.typing(line?.replace(/\n$/, ''));

@@ -66,7 +66,7 @@ export function listening() {
   new MutationObserver((records) => {
     for (const record of records) {
       const region = record.target.closest?.(live);
-      if (!region || region.closest('[aria-hidden="true"]')) continue;
+      if (!region || record.target.closest('[aria-hidden="true"]')) continue;
       for (const node of record.addedNodes) {
         const text = spoken(node);
         if (text) window.announced.push({text, at: performance.now(), region: region.id});

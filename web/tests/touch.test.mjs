@@ -72,7 +72,7 @@ test('a game played by taps on a phone, a name typed in the line field', async (
   // A tap anywhere goes on after a text, the title's too.
   await tapon(page, 'Version');
   await expectscreen(page, startmenu);
-  await fieldasks(page, '?');
+  await fieldasks(page, '(N)ew Game, (L)oad Game, (S)tory, (I)nstructions, (C)redits');
   await tapon(page, '(N)ew Game');
   await expectscreen(page, `${heading}\nEnter character name:`);
   await fieldasks(page, 'Enter character name:');
