@@ -41,24 +41,27 @@ function timewrites() {
   observe();
 }
 
-// The keys of one play, each sent once the game waits for it.
-const path = ['k', 'n\n', 'Bench\n', 'k', 'x\n', 'm\n', '5\n', 'k', '1\n', 'k', '1\n', 'k', 'k',
-              'b\n', '0\n', 'k', 'i\n', 'n\n', 'k', 's\n', 'k', 'e\n', 'k'];
+// The keys of one play, each sent once the game has said what came before
+// it; a list of numbers is the dice's next rolls.
+const path = ['k', 'n\n', 'Bench\n', 'k', 'x\n', 'm\n', '1\n', 'k', [3, 1], '1\n', 'k', [3], '1\n',
+              'k', 'k', 'b\n', '0\n', 'k', 's\n', 'k', 'k', 'k', 'i\n', 'n\n', 'k', 'a\n', 'n\n', 'k',
+              'e\n', 'k'];
 
 async function play(session) {
   const page = await openpage(session, {before: [listening, timewrites]});
   const cdp = await page.createCDPSession();
   await cdp.send('Accessibility.enable');
-  const said = () => page.evaluate(() => window.announced.length);
   await page.waitForFunction(() => window.announced.length > 0);
-  await rolls(page, [1, 2, 1, 1, 1]);
   for (const keys of path) {
-    const before = await said();
+    if (Array.isArray(keys)) {
+      await rolls(page, keys);
+      continue;
+    }
+    const before = await page.evaluate(() => window.announced.length);
     await type(page, keys);
-    await page.waitForFunction((count) => window.announced.length > count, {timeout: 10000}, before)
-      .catch(() => {});
-    await new Promise((r) => setTimeout(r, 50));
+    await page.waitForFunction((count) => window.announced.length > count, {timeout: 10000}, before);
   }
+  await new Promise((r) => setTimeout(r, 100));
   const delays = await page.evaluate(() => window.announced.flatMap((said, i) => {
     if (said.region !== 'transcript') return [];
     const handed = window.handed.filter((at) => at <= said.at).at(-1);
