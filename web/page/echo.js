@@ -10,7 +10,8 @@ export function keepecho(term, show) {
     let text = '';
     for (let row = start.row; row <= end; row++) {
       const line = buffer.getLine(row)?.translateToString(false) ?? '';
-      text += line.slice(row === start.row ? start.column : 0, row === end ? buffer.cursorX : undefined);
+      const from = row === start.row ? start.column : 0;
+      text += line.slice(from, row === end ? buffer.cursorX : undefined);
     }
     show(text.trimEnd());
   }

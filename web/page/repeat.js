@@ -20,7 +20,8 @@ export function keeprepeat(button, current, focus) {
 
   button.addEventListener('click', again);
   addEventListener('keydown', (event) => {
-    if (event.key !== 'F2' || event.ctrlKey || event.altKey || event.metaKey || event.shiftKey) return;
+    const modified = event.ctrlKey || event.altKey || event.metaKey || event.shiftKey;
+    if (event.key !== 'F2' || modified) return;
     event.preventDefault();
     event.stopPropagation();
     again();

@@ -41,6 +41,14 @@ export function transcript(log) {
   // terminal: the prompt and the line typed after it.
   const showend = () => { log.scrollTop = log.scrollHeight; };
 
+  // The line the player types after the open line's prompt, so far, and
+  // then whole (null: none).
+  function typing(text) {
+    if (!answer) return;
+    answer.textContent = (text ?? '').replace(controls, '');
+    showend();
+  }
+
   function words(text) {
     const part = document.createElement('div');
     answer = null;
@@ -74,18 +82,13 @@ export function transcript(log) {
     newscreen() {
       fresh = true;
     },
-    // The line the player types after the open line's prompt, so far, and
-    // then whole (null: none).
-    typing(text) {
-      if (!answer) return;
-      answer.textContent = (text ?? '').replace(controls, '');
-      showend();
-    },
+    typing,
     answered(line) {
-      this.typing(line?.replace(/\n$/, ''));
+      typing(line?.replace(/\n$/, ''));
       answer = null;
     },
     // The current screen's words, a line each.
-    current: () => [...(screen?.querySelectorAll('p') ?? [])].map((line) => line.textContent).join('\n'),
+    current: () => [...(screen?.querySelectorAll('p') ?? [])]
+      .map((line) => line.textContent).join('\n'),
   };
 }
