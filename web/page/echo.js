@@ -3,6 +3,8 @@
 // to where it stands now.
 export function keepecho(term, show) {
   let start = null;
+  // Each line asked; a line answered at once (typed ahead) is not read on.
+  let asked = 0;
 
   function read() {
     const buffer = term.buffer.active;
@@ -20,12 +22,14 @@ export function keepecho(term, show) {
   return {
     // Once the terminal has drawn the prompt the game wrote.
     begin() {
+      const line = ++asked;
       term.write('', () => {
         const buffer = term.buffer.active;
-        start = {row: buffer.baseY + buffer.cursorY, column: buffer.cursorX};
+        if (line === asked) start = {row: buffer.baseY + buffer.cursorY, column: buffer.cursorX};
       });
     },
     end() {
+      asked++;
       start = null;
     },
   };
