@@ -7,12 +7,14 @@
 import {readFile, writeFile} from 'node:fs/promises';
 import {join} from 'node:path';
 import vm from 'node:vm';
+import {readablesize} from './page/plainview.js';
+import {paragraphs} from './page/transcript.js';
 
 const [sourcedir, pagedir] = process.argv.slice(2);
 const columns = 80;
 const rows = 25;
 
-// What the game writes until it first waits for the player.
+// What the game writes until it first waits for the player, and its words.
 async function titleoutput() {
   const code = await readFile(join(pagedir, 'emberfell.js'), 'utf8');
   const wasm = await WebAssembly.compile(await readFile(join(pagedir, 'emberfell.wasm')));
@@ -23,15 +25,17 @@ async function titleoutput() {
   vm.createContext(context);
   vm.runInContext(`${code}\nthis.createEmberfell = createEmberfell;`, context);
   let output = '';
+  let words = '';
   const decoder = new TextDecoder();
   return new Promise((resolve, reject) => {
     const waiting = () => {
-      resolve(output);
+      resolve({output, words});
       return new Promise(() => {});
     };
     context.createEmberfell({
       page: {
         write: (bytes) => { output += typeof bytes === 'string' ? bytes : decoder.decode(bytes); },
+        words: (text) => { words += text; },
         key: waiting,
         line: waiting,
         persist: async () => true,
@@ -92,7 +96,16 @@ function titlehtml({lines, cursor}) {
            escape(padded.slice(cursor.column + 1).trimEnd());
   });
   // The line end after <pre> is not the pre's: the first row starts after it.
-  return `<pre id="title">\n${shown.join('\n')}</pre>`;
+  // Screen readers hear the game's words instead (transcript.js).
+  return `<pre id="title" aria-hidden="true">\n${shown.join('\n')}</pre>`;
+}
+
+// The title's words, as the page shows them where the terminal's text
+// would be too small to read (plainview.js, transcript.js).
+function plainhtml(words) {
+  const shown = paragraphs(words, true).map(({line, after}) =>
+    `<p${after ? ' class="after"' : ''}>${escape(line)}</p>`);
+  return shown.length ? `<div id="plaintitle" aria-hidden="true">${shown.join('')}</div>` : '';
 }
 
 // The terminal's cell for each font size, as xterm.js measures it in the
@@ -104,19 +117,32 @@ function titlehtml({lines, cursor}) {
 // title uses). Upright, the box is as tall as the title's rows at the size
 // its width allows (page.css): rules on the page's width, which is the
 // box's.
+// The title's words show in its place where its font would be smaller
+// than the page's readable size (plainview.js).
 function sizerules(used) {
   let rules = '';
-  for (let size = 4; size <= 96; size++) {
+  const room = (size) => {
     const width = Math.round(columns * size * 1233 / 2048) / columns;
     const height = Math.round(size * 1901 / 2048) + Math.round(size * 483 / 2048);
-    rules += `@container terminal (min-height:${height * rows}px){#title{--byheight:${size}px}}` +
-             `@container terminal (min-width:${width * used}px){#title{--bywidth:${size}px}}` +
-             `@container page (min-width:${width * used}px){#terminal{--titlerows:${height * rows}px}}\n`;
+    return {width: width * used, height: height * rows};
+  };
+  for (let size = 4; size <= 96; size++) {
+    const {width, height} = room(size);
+    rules += `@container terminal (min-height:${height}px){#title{--byheight:${size}px}}` +
+             `@container terminal (min-width:${width}px){#title{--bywidth:${size}px}}` +
+             `@container page (min-width:${width}px){#terminal{--titlerows:${height}px}}\n`;
+  }
+  for (const [media, size] of [['(pointer: coarse)', readablesize.touch],
+                               ['not (pointer: coarse)', readablesize.other]]) {
+    const {width, height} = room(size);
+    rules += `@media ${media}{@container terminal not ((min-width:${width}px) and ` +
+             `(min-height:${height}px)){#plaintitle{display:block}}}\n`;
   }
   return rules;
 }
 
-const title = drawscreen(await titleoutput());
+const {output, words} = await titleoutput();
+const title = drawscreen(output);
 let html = await readFile(join(sourcedir, 'index.html'), 'utf8');
 const inline = async (pattern, make) => {
   const [tag, file] = html.match(pattern) ?? [];
@@ -129,5 +155,5 @@ await inline(/<link rel="stylesheet" href="(page\.css)">/,
              (css) => `<style>\n${css}\n${sizerules(used)}</style>`);
 await inline(/<script src="(early\.js)"><\/script>/, (js) => `<script>\n${js}\n</script>`);
 if (!html.includes('<!-- title -->')) throw new Error('index.html has no place for the title');
-html = html.replace('<!-- title -->', titlehtml(title));
+html = html.replace('<!-- title -->', titlehtml(title) + plainhtml(words));
 await writeFile(join(pagedir, 'index.html'), html);

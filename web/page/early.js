@@ -2,7 +2,7 @@
 // HTML); the terminal's and the game's scripts load after that first paint,
 // and keys the player presses meanwhile wait, in order, for the game.
 (() => {
-  const named = {Enter: '\r', Backspace: '\x7f', Tab: '\t', Escape: '\x1b', ArrowUp: '\x1b[A',
+  const named = {Enter: '\r', Backspace: '\x7f', Escape: '\x1b', ArrowUp: '\x1b[A',
                  ArrowDown: '\x1b[B', ArrowRight: '\x1b[C', ArrowLeft: '\x1b[D'};
   const keys = [];
   const early = (event) => {
@@ -42,7 +42,9 @@
       load('script', {src: 'emberfell.js', async: false}),
     ]);
     // The modules page.js imports, fetched with it rather than after it.
-    const modules = ['fit.js', 'keys.js', 'saves.js', 'touch.js', 'keyboards.js', 'linefield.js'];
+    const modules = ['fit.js', 'keys.js', 'saves.js', 'touch.js', 'keyboards.js', 'linefield.js',
+                     'transcript.js', 'plainview.js', 'prompt.js', 'repeat.js', 'scene.js', 'tabs.js',
+                     'motion.js', 'echo.js'];
     for (const module of modules) {
       document.head.append(Object.assign(document.createElement('link'),
                                          {rel: 'modulepreload', href: module}));

@@ -9,8 +9,6 @@
 
 const smallest = 4;
 const largest = 96;
-// Below this, an upright phone's player is told to turn it.
-const readable = 10;
 
 // The columns the screen uses: up to the last letter on any row, and the
 // cursor's.
@@ -71,7 +69,7 @@ export function fitterminal(term, terminalbox) {
   terminalbox.style.setProperty('--rows', '100dvh');
   const room = {width: terminalbox.clientWidth, height: terminalbox.clientHeight,
                 columns: usedcolumns(term)};
-  if (!screen || !room.width || !room.height) return;
+  if (!screen || !room.width || !room.height) return null;
   // A new font size can leave the terminal scrolled back by a row or two;
   // a terminal that showed its last rows shows them after.
   const buffer = term.buffer.active;
@@ -84,18 +82,18 @@ export function fitterminal(term, terminalbox) {
   }
   const left = Math.max(0, Math.floor((room.width - screen.offsetWidth) / 2));
   screen.closest('.xterm').style.marginLeft = `${left}px`;
-  const upright = innerHeight > innerWidth && matchMedia('(pointer: coarse)').matches;
-  document.body.classList.toggle('turn', size < readable && upright);
+  return size;
 }
 
 // Fit now, whenever the box or the room about it changes size (the window,
 // a line of status, an on-screen keyboard) and whenever the screen uses
-// other columns.
-export function keepfitted(term, terminalbox) {
+// other columns; fitted() is told each font size found.
+export function keepfitted(term, terminalbox, fitted) {
   let used = 0;
   const fit = () => {
     used = usedcolumns(term);
-    fitterminal(term, terminalbox);
+    const size = fitterminal(term, terminalbox);
+    if (size) fitted(size);
   };
   const refit = () => {
     if (usedcolumns(term) !== used) fit();

@@ -45,6 +45,11 @@ export function keepinputevents(term, terminalbox) {
     const pressed = keyed;
     keyed = false;
     if (pressed || composing || event.isComposing || !mine(event)) return;
+    // Taken here alone: xterm.js, out of screen reader mode, would take
+    // the input event's text too.
+    if (/^(insertText|insertLineBreak|insertParagraph|deleteContentBackward)$/.test(event.inputType)) {
+      event.preventDefault();
+    }
     if (event.inputType === 'insertText' && event.data) {
       term.input(event.data.replace(/\r?\n/g, '\r'));
     } else if (event.inputType === 'insertLineBreak' || event.inputType === 'insertParagraph') {

@@ -3,11 +3,20 @@
 // (keyboards.js) and the line field of touch screens (linefield.js), the
 // saved knights (saves.js), the terminal's size (fit.js),
 // offline play (offline.js) and the page before the terminal is there
-// (early.js, inline in index.html) each have a file of their own.
+// (early.js, inline in index.html) each have a file of their own; so do
+// the game's words for listening (transcript.js, plainview.js, prompt.js,
+// repeat.js, scene.js, echo.js) and the keys the page keeps (tabs.js, motion.js).
 import {keepfitted} from './fit.js';
 import {keyboard} from './keys.js';
+import {keepstill} from './motion.js';
+import {plainview} from './plainview.js';
+import {prompter} from './prompt.js';
+import {keeprepeat} from './repeat.js';
 import {savedknights} from './saves.js';
+import {namescene} from './scene.js';
+import {keeptabs} from './tabs.js';
 import {touchinput} from './touch.js';
+import {transcript} from './transcript.js';
 
 const statusline = document.getElementById('status');
 const terminalbox = document.getElementById('terminal');
@@ -26,8 +35,6 @@ const term = new Terminal({
   cols: 80,
   rows: 25,
   convertEol: true,
-  screenReaderMode: true,
-  cursorBlink: true,
   fontFamily: getComputedStyle(document.documentElement).getPropertyValue('--terminal-font').trim(),
   fontSize: 16,
   theme: {background: '#000000', foreground: '#cccccc'},
@@ -36,8 +43,14 @@ term.open(terminalbox);
 // Backspace at the left edge goes back onto the line above, so that a long
 // typed answer can be rubbed out whole.
 term.write('\x1b[?45h');
-keepfitted(term, terminalbox);
-const keys = touchinput(term, keyboard(term), terminalbox);
+keepstill(term);
+const log = document.getElementById('transcript');
+const words = transcript(log);
+const prompt = prompter(term, words);
+keepfitted(term, terminalbox, plainview(log, prompt));
+keeptabs(terminalbox);
+const keys = touchinput(term, keyboard(term), terminalbox, () => prompt.asked);
+keeprepeat(document.getElementById('repeat'), words.current, () => term.focus());
 // The keys pressed before the terminal was there come first.
 keys.take(window.earlykeys());
 term.focus();
@@ -45,11 +58,15 @@ term.focus();
 document.addEventListener('click', (event) => {
   if (!event.target.closest('#saves')) term.focus();
 });
-// Once a knight is chosen in the list, the keys go to the game again; a
-// letter typed on the list goes to the game too (the arrows choose).
+// Once a knight is chosen in the list with the mouse, the keys go to the
+// game again; the arrows choose in the list and keep the focus there; a
+// letter typed on the list goes to the game.
 const knightlist = document.getElementById('knights');
-knightlist.addEventListener('change', () => term.focus());
+let keyed = false;
+knightlist.addEventListener('pointerdown', () => { keyed = false; });
+knightlist.addEventListener('change', () => keyed || term.focus());
 knightlist.addEventListener('keydown', (event) => {
+  keyed = true;
   if ([...event.key].length !== 1 || event.key === ' ' || event.ctrlKey || event.altKey ||
       event.metaKey) {
     return;
@@ -64,6 +81,7 @@ knightlist.addEventListener('keydown', (event) => {
 function takeover() {
   if (!painted) return;
   term.write('', () => requestAnimationFrame(() => {
+    document.getElementById('plaintitle')?.remove();
     painted?.remove();
     painted = null;
   }));
@@ -95,16 +113,22 @@ const pageside = {
   async line() {
     takeover();
     const line = await keys.waitfor('line');
+    prompt.answered(line);
     await saves.nextline();
     return line;
   },
   persist: () => saves.persist(),
+  words: words.words,
+  newscreen: words.newscreen,
+  scene: namescene,
+  asks: prompt.asks,
   over() {
     over = true;
     keys.reset();
     document.body.classList.add('over');
     saves.gameover();
     say('The game is over. Press any key for a new game.');
+    namescene('the game is over');
   },
 };
 
@@ -112,6 +136,8 @@ async function startgame() {
   over = false;
   document.body.classList.remove('over');
   say('');
+  namescene('');
+  words.newscreen();
   term.reset();
   term.write('\x1b[?45h');
   const module = await compiled;

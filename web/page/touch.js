@@ -31,8 +31,9 @@ const tapslop = 10;
 // Wraps the player's keyboard (keys.js) so that taps, the line field and
 // input events feed the same queue: what they send goes through
 // term.input(), as typed keys do. Returns the keyboard for the game, which
-// also tells here what the game waits for.
-export function touchinput(term, keys, terminalbox) {
+// also tells here what the game waits for; asked() is what the game asks
+// (prompt.js).
+export function touchinput(term, keys, terminalbox, asked) {
   // What the game waits for now and no tap has answered yet: 'key',
   // 'line' or null.
   let waiting = null;
@@ -49,15 +50,6 @@ export function touchinput(term, keys, terminalbox) {
   function row(index) {
     const buffer = term.buffer.active;
     return buffer.getLine(buffer.viewportY + index)?.translateToString(true) ?? '';
-  }
-
-  // The question the game waits on: the cursor's row, or the row above
-  // when the prompt is a bare "?" under a question.
-  function question() {
-    const cursor = term.buffer.active.cursorY;
-    const prompt = row(cursor).trim();
-    const above = row(cursor - 1).trim();
-    return prompt === '?' && above.endsWith('?') ? above : prompt;
   }
 
   function tap(x, y, finger) {
@@ -103,11 +95,7 @@ export function touchinput(term, keys, terminalbox) {
     ...keys,
     waitfor(kind) {
       waiting = kind;
-      // The prompt is on the screen once the terminal has drawn what the
-      // game wrote before waiting.
-      if (kind === 'line' && field) {
-        term.write('', () => waiting === 'line' && field.ask(question()));
-      }
+      if (kind === 'line' && field) field.ask(asked());
       return keys.waitfor(kind).finally(() => {
         if (waiting === kind) waiting = null;
         // The next wait, if it comes at once, keeps the field up.

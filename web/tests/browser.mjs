@@ -48,6 +48,33 @@ export function timefor(roll) {
   for (let s = 1800000000; ; s++) if (rollat(s) === roll) return s * 1000;
 }
 
+// What a screen reader is told, for scripts run before the page's own: each
+// text added to the page's live regions (the game's words, the screen said
+// again, the status line), in window.announced as {text, at, region}, at
+// the time on performance.now(); a paragraph a line, and none of what is hidden
+// from screen readers.
+export function listening() {
+  window.announced = [];
+  const live = '[aria-live]:not([aria-live="off"]), [role="log"], [role="status"]';
+  const spoken = (node) => {
+    if (node.nodeType === Node.TEXT_NODE) return node.textContent;
+    if (node.nodeType !== Node.ELEMENT_NODE || node.closest('[aria-hidden="true"]')) return '';
+    const lines = node.matches('p') ? [node] : [...node.querySelectorAll('p')];
+    if (!lines.length) return node.textContent;
+    return lines.map((line) => [...line.childNodes].map(spoken).join('')).join('\n');
+  };
+  new MutationObserver((records) => {
+    for (const record of records) {
+      const region = record.target.closest?.(live);
+      if (!region || record.target.closest('[aria-hidden="true"]')) continue;
+      for (const node of record.addedNodes) {
+        const text = spoken(node);
+        if (text) window.announced.push({text, at: performance.now(), region: region.id});
+      }
+    }
+  }).observe(document, {childList: true, subtree: true});
+}
+
 // Opens the page in a fresh tab whose clock stands where the test puts it
 // (rolls), with these scripts run before the page's own.
 export async function openpage(session, {before = []} = {}) {
@@ -76,10 +103,10 @@ export async function rolls(page, list) {
   await page.evaluate((times) => window.chosentimes.push(...times), list.map(timefor));
 }
 
-// The terminal's 25 rows as the screen reader has them, blanks at the end
-// of rows and empty rows at the bottom left out.
+// The terminal's 25 rows as it draws them, blanks at the end of rows and
+// empty rows at the bottom left out.
 export async function screen(page) {
-  const rows = await page.$$eval('.xterm-accessibility-tree > div',
+  const rows = await page.$$eval('.xterm-rows > div',
                                  (divs) => divs.map((d) => d.textContent));
   const lines = rows.map((row) => row.replace(/\u00a0/g, ' ').trimEnd());
   while (lines.length && lines[lines.length - 1] === '') lines.pop();

@@ -65,7 +65,7 @@ const inside = (inner, outer) => inner.left >= outer.left - 0.01 && inner.right 
 // The terminal shows the title in the painted title's place.
 async function taken(page) {
   await page.waitForFunction(() => !document.getElementById('title') &&
-    document.querySelector('.xterm-accessibility-tree')?.textContent.includes('Version: 1.0.1'));
+    document.querySelector('.xterm-rows')?.textContent.includes('Version: 1.0.1'));
 }
 
 // At every window size: all 25 rows, the screen's text and the cursor
@@ -97,7 +97,7 @@ test('every row and the cursor in sight on every screen, the keys with the game'
   const controls = await page.$eval('#export', (button) => button.getBoundingClientRect().left);
   // The blacksmith's list fills the terminal; the player types on its last row.
   await type(page, 'b\n');
-  await page.waitForFunction(() => document.querySelector('.xterm-accessibility-tree')
+  await page.waitForFunction(() => document.querySelector('.xterm-rows')
     .textContent.includes('Gold:'));
   await type(page, '99');
   await insight(page, 'the blacksmith');

@@ -7,7 +7,7 @@ import {join} from 'node:path';
 import {after, before, test} from 'node:test';
 import {exportknight, expectscreen, importknight, openpage, paste, rolls, startbrowser, status,
         type} from './browser.mjs';
-import {titlescreen, heading, startmenu, mainmenu} from './screens.mjs';
+import {aylasave, titlescreen, heading, startmenu, mainmenu} from './screens.mjs';
 
 let session;
 let downloads;
@@ -158,9 +158,6 @@ Enter character name to load: ${name}
 const imported = (done, name) =>
   `${done} ${name}: to play, choose (L)oad Game at the start menu and type ${name}`;
 
-// A new knight's save, as the game writes it.
-const aylasave = '10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n' + '0\n'.repeat(9) +
-                 '1\n1\nAyla\n';
 
 test('a save lasts over a reload, and exports and imports byte for byte', async () => {
   const page = await openpage(session);

@@ -49,3 +49,7 @@ Ma(g)ic Shop
 S(a)ve
 (E)xit
 ?`;
+
+// A new knight's save, as the game writes it.
+export const aylasave = '10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n' +
+                        '0\n'.repeat(9) + '1\n1\nAyla\n';
