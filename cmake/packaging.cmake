@@ -12,39 +12,36 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              CHANGELOG.md README.md LICENSE)
 
 # The release's date, from its entry "## [1.0.1] - 2026-12-07" in
-# CHANGELOG.md: as it is (the manual page) and as Debian's changelog writes
-# dates ("Mon, 07 Dec 2026").
+# CHANGELOG.md: as it is (the manual page), as Debian's changelog writes
+# dates ("Mon, 07 Dec 2026"), and its midnight (UTC) in seconds since 1970,
+# the date of every file in the packages.
 file(STRINGS CHANGELOG.md release_line REGEX "^## \\[${PROJECT_VERSION}\\] - ")
 if(NOT release_line MATCHES "([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
   message(FATAL_ERROR "CHANGELOG.md has no entry \"## [${PROJECT_VERSION}] - YYYY-MM-DD\"")
 endif()
 set(EMBERFELL_RELEASE_DATE "${CMAKE_MATCH_0}")
-set(year "${CMAKE_MATCH_1}")
-math(EXPR month "${CMAKE_MATCH_2} - 1")
-set(day "${CMAKE_MATCH_3}")
-# The day of the week (0 is Sunday) by Sakamoto's method.
-set(month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
-list(GET month_offsets ${month} offset)
-set(y ${year})
-if(month LESS 2)
-  math(EXPR y "${year} - 1")
+# CMake's clock tells the time SOURCE_DATE_EPOCH gives: from a midnight a
+# few days from the date (years of 365.25 days, months of 30.5), a day at a
+# time until the clock shows the date. The builder's own value is kept.
+set(builder_epoch "$ENV{SOURCE_DATE_EPOCH}")
+math(EXPR days "(${CMAKE_MATCH_1} - 1970) * 1461 / 4 + (${CMAKE_MATCH_2} - 1) * 61 / 2 + ${CMAKE_MATCH_3} - 1")
+foreach(try RANGE 8)
+  math(EXPR EMBERFELL_RELEASE_EPOCH "${days} * 86400")
+  set(ENV{SOURCE_DATE_EPOCH} ${EMBERFELL_RELEASE_EPOCH})
+  string(TIMESTAMP shown "%Y-%m-%d" UTC)
+  if(shown STREQUAL EMBERFELL_RELEASE_DATE)
+    break()
+  elseif(shown STRLESS EMBERFELL_RELEASE_DATE)
+    math(EXPR days "${days} + 1")
+  else()
+    math(EXPR days "${days} - 1")
+  endif()
+endforeach()
+if(NOT shown STREQUAL EMBERFELL_RELEASE_DATE)
+  message(FATAL_ERROR "CHANGELOG.md: ${EMBERFELL_RELEASE_DATE} is no day of the calendar")
 endif()
-math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${day}) % 7")
-set(weekday_names Sun Mon Tue Wed Thu Fri Sat)
-set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(GET weekday_names ${weekday} weekday_name)
-list(GET month_names ${month} month_name)
-set(EMBERFELL_RELEASE_DAY "${weekday_name}, ${day} ${month_name} ${year}")
-# Midnight (UTC) of that day in seconds since 1970, the date of every file
-# in the packages: the days since 1970 by Hinnant's count of days from a
-# civil date, with years starting in March.
-math(EXPR march_month "(${month} + 10) % 12")
-math(EXPR era "${y} / 400")
-math(EXPR year_of_era "${y} - ${era} * 400")
-math(EXPR day_of_year "(153 * ${march_month} + 2) / 5 + ${day} - 1")
-math(EXPR day_of_era
-     "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era} / 100 + ${day_of_year}")
-math(EXPR EMBERFELL_RELEASE_EPOCH "(${era} * 146097 + ${day_of_era} - 719468) * 86400")
+string(TIMESTAMP EMBERFELL_RELEASE_DAY "%a, %d %b %Y" UTC)
+set(ENV{SOURCE_DATE_EPOCH} "${builder_epoch}")
 
 # A packager can send the game to the games directory
 # (-DEMBERFELL_INSTALL_BINDIR=games).
