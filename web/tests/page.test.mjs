@@ -40,10 +40,16 @@ test('title, start menu, line editing, keys typed ahead, and the end of a game',
   await expectscreen(page, startmenu);
   await type(page, 'n\n');
   await expectscreen(page, `${heading}\nEnter character name:`);
-  await type(page, 'junk');
+  // Pasted control codes (C1 CSI, a direction control) are no commands:
+  // the rest is echoed as text, and Ctrl-U rubs it out.
+  await paste(page, 'Ay\u009b2J\u009b1;1HPWNED\u009b5;1H\u202ela');
+  await expectscreen(page, `${heading}\nEnter character name: Ay2J1;1HPWNED5;1Hla`);
   await page.keyboard.down('Control');
   await page.keyboard.press('u');
   await page.keyboard.up('Control');
+  // Nor is one typed.
+  const cdp = await page.createCDPSession();
+  await cdp.send('Input.dispatchKeyEvent', {type: 'keyDown', text: '\u009b'});
   await type(page, 'Sir Az');
   await page.keyboard.press('Backspace');
   await type(page, 'yla\n');

@@ -80,7 +80,8 @@ test('a game played by taps on a phone, a name typed in the line field', async (
   assert.deepEqual(await page.$$eval('#touchline button', (buttons) =>
     buttons.map((button) => button.hidden)), [false, true, true]);
   await page.tap('#touchtext');
-  await page.keyboard.type('Sir Tap');
+  // A control code (C1 CSI) and a direction control typed in the field are no commands.
+  await page.keyboard.type('Sir \u009bTa\u202ep');
   await page.keyboard.press('Enter');
   await expectscreen(page, `${heading}
 Enter character name: Sir Tap
@@ -213,7 +214,8 @@ Enter character name: Sir Ime
 Welcome, Sir Ime, your adventure is just beginning...`);
   await inserttext(cdp, 'k', {keyed: true});
   await expectscreen(page, mainmenu);
-  await inserttext(cdp, 'a');
+  // A control code (C1 CSI) sent is no command.
+  await inserttext(cdp, '\u009ba');
   await inserttext(cdp, '\n');
   await expectscreen(page, `${heading}\nAre you sure you want to save?`);
   await inserttext(cdp, 'n\n');
