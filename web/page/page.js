@@ -98,7 +98,7 @@ const pageside = {
     await saves.nextline();
     return line;
   },
-  persist: () => saves.persist(),
+  persist: (file) => saves.persist(file),
   over() {
     over = true;
     keys.reset();

@@ -52,8 +52,8 @@ export function savedknights({say, focus}) {
     memorysaves = new Map(savefiles().map((name) => [name, game.saves.read(`${savesdir}/${name}`)]));
   }
 
-  function syncsaves(fromstorage) {
-    const sync = syncing.then(() => new Promise((resolve) => {
+  function synconce(fromstorage) {
+    return new Promise((resolve) => {
       const timer = setTimeout(() => resolve(false), syncwait);
       const finish = (ok) => {
         clearTimeout(timer);
@@ -64,7 +64,13 @@ export function savedknights({say, focus}) {
       } catch {
         finish(false);
       }
-    }));
+    });
+  }
+
+  // A sync that fails is tried once more with the storage opened anew:
+  // its data may have been cleared while the game ran.
+  function syncsaves(fromstorage) {
+    const sync = syncing.then(async () => await synconce(fromstorage) || synconce(fromstorage));
     syncing = sync;
     return sync;
   }
@@ -80,8 +86,10 @@ export function savedknights({say, focus}) {
     listknights();
   }
 
-  // The saves directory as it is now into the browser's storage.
-  async function persist() {
+  // The save just written at this path into the browser's storage, with
+  // any other the storage lacks.
+  async function persist(file) {
+    game.saves.hold(file);
     await ready;
     listknights();
     if (!lasting) {
@@ -95,7 +103,7 @@ export function savedknights({say, focus}) {
   }
 
   // The saves directory brought up to what the browser's storage holds now,
-  // saves made in other tabs included.
+  // saves made in other tabs included: whenever another tab has stored one.
   async function refresh() {
     await ready;
     if (!lasting) return;
@@ -115,9 +123,11 @@ export function savedknights({say, focus}) {
     say(text);
   }
 
-  // Before each line the game takes.
+  // Before each line the game takes: the saves as up to date as the news
+  // from other tabs makes them (the storage is read only after news).
   async function nextline() {
-    await refresh();
+    await ready;
+    await (news ? syncing : refresh());
     if (importlines && --importlines === 0) say('');
   }
 
@@ -159,7 +169,7 @@ export function savedknights({say, focus}) {
     await refresh();
     const replaced = savefiles().includes(name);
     game.saves.write(`${savesdir}/${name}`, bytes);
-    if (!(await persist())) return;
+    if (!(await persist(`${savesdir}/${name}`))) return;
     tell(`${replaced ? 'Replaced' : 'Imported'} ${name}: to play, choose (L)oad Game at the ` +
          `start menu and type ${name}`);
     importlines = 2;
@@ -172,7 +182,8 @@ export function savedknights({say, focus}) {
       ready = mountsaves();
     },
     // Before each typed line the game takes: resolves once the saves
-    // directory holds what the browser's storage holds now.
+    // directory holds what the browser's storage holds, as far as this tab
+    // has heard.
     nextline,
     persist,
     // At the end of a game: what it saved stays for the next one, and the

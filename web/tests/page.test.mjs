@@ -223,10 +223,31 @@ test('a save in one tab keeps the knight another tab saved, and is seen there at
   await save(second);
   assert.equal((await exportknight(second, 'Twin Two', downloads)).toString('latin1'), richer);
 
+  // With its clock set an hour back (a fast clock put right), the first
+  // tab's new Twin Two (no gold) is saved over the stored one all the same.
   await first.bringToFront();
   await first.reload();
-  await type(first, 'k l\nTwin One\n');
-  await expectscreen(first, loadedscreen('Twin One'));
+  await first.evaluate(() => {
+    const now = Date.now;
+    Date.now = () => now() - 3600000;
+  });
+  await newknight(first, 'Twin Two');
+  await save(first);
+  const poorer = aylasave.replace('Ayla', 'Twin Two');
+  await second.bringToFront();
+  await second.reload();
+  await knightslisted(second, ['Twin Two']);
+  assert.equal((await exportknight(second, 'Twin Two', downloads)).toString('latin1'), poorer);
+  // The site's data cleared while the game runs: the next save stores the
+  // knight again, and every other knight the tab holds.
+  await first.bringToFront();
+  const cdp = await first.createCDPSession();
+  await cdp.send('Storage.clearDataForOrigin', {origin: new URL(session.url).origin,
+                                                storageTypes: 'all'});
+  await type(first, 'a\ny\n');
+  await expectscreen(first, savedscreen);
+  await second.reload();
+  await knightslisted(second, ['Twin One', 'Twin Two']);
   assert.deepEqual([...first.errors, ...second.errors], []);
   await first.close();
   await second.close();
