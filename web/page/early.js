@@ -42,7 +42,8 @@
       load('script', {src: 'emberfell.js', async: false}),
     ]);
     // The modules page.js imports, fetched with it rather than after it.
-    const modules = ['fit.js', 'keys.js', 'saves.js', 'touch.js', 'keyboards.js', 'linefield.js'];
+    const modules = ['fit.js', 'flow.js', 'keys.js', 'saves.js', 'touch.js', 'keyboards.js',
+                     'linefield.js'];
     for (const module of modules) {
       document.head.append(Object.assign(document.createElement('link'),
                                          {rel: 'modulepreload', href: module}));

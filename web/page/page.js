@@ -1,10 +1,12 @@
 // Emberfell's page: the terminal the game runs in, and a new game after the
 // end. The player's keys (keys.js), taps (touch.js), on-screen keyboards
 // (keyboards.js) and the line field of touch screens (linefield.js), the
-// saved knights (saves.js), the terminal's size (fit.js),
+// saved knights (saves.js), the terminal's size (fit.js), pastes of many
+// lines (flow.js),
 // offline play (offline.js) and the page before the terminal is there
 // (early.js, inline in index.html) each have a file of their own.
 import {keepfitted} from './fit.js';
+import {breathe, gatherwrites} from './flow.js';
 import {keyboard} from './keys.js';
 import {savedknights} from './saves.js';
 import {touchinput} from './touch.js';
@@ -33,6 +35,7 @@ const term = new Terminal({
   theme: {background: '#000000', foreground: '#cccccc'},
 });
 term.open(terminalbox);
+gatherwrites(term);
 // Backspace at the left edge goes back onto the line above, so that a long
 // typed answer can be rubbed out whole.
 term.write('\x1b[?45h');
@@ -88,14 +91,16 @@ term.onData(typed);
 // What the game asks of the page (web_console.cpp).
 const pageside = {
   write: (bytes) => term.write(bytes),
-  key() {
+  async key() {
     takeover();
-    return keys.waitfor('key');
+    await keys.waitfor('key');
+    await breathe();
   },
   async line() {
     takeover();
     const line = await keys.waitfor('line');
     await saves.nextline();
+    await breathe();
     return line;
   },
   persist: (file) => saves.persist(file),

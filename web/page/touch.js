@@ -36,6 +36,7 @@ export function touchinput(term, keys, terminalbox) {
   // What the game waits for now and no tap has answered yet: 'key',
   // 'line' or null.
   let waiting = null;
+  let idling = null;
   const field = touchscreen() ? linefield(send, () => term.focus()) : null;
 
   // What answers the game's wait; the field stays up until the game's
@@ -114,8 +115,14 @@ export function touchinput(term, keys, terminalbox) {
       }
       return keys.waitfor(kind).finally(() => {
         if (waiting === kind) waiting = null;
-        // The next wait, if it comes at once, keeps the field up.
-        setTimeout(() => waiting || field?.idle(), 0);
+        // The next wait, if it comes at once, keeps the field up (one
+        // look for however many waits a paste answers meanwhile).
+        if (field && !idling) {
+          idling = setTimeout(() => {
+            idling = null;
+            if (!waiting) field.idle();
+          }, 0);
+        }
       });
     },
     // At the end of a game any key, and so any tap, starts the next.
