@@ -15,6 +15,9 @@
   var marks = {};
   var unstored = {};
   var writes = 0;
+  // Called when the browser closes the storage under the page (its data
+  // cleared, say).
+  var lost = null;
 
   var newmark = function () {
     return crypto.getRandomValues(new Uint32Array(4)).join('.');
@@ -43,7 +46,9 @@
     IDBFS.getDB(path, function (error, db) {
       if (error || !db) return done(error || 'the storage could not be opened');
       db.onclose = function () {
-        if (IDBFS.dbs[path] === db) forget(path);
+        if (IDBFS.dbs[path] !== db) return;
+        forget(path);
+        if (lost) lost();
       };
       var transaction = null;
       var failed = null;
@@ -89,8 +94,11 @@
   };
 
   Module['saves'] = {
-    'mount': function (path) {
+    // The saves directory made; whenever the browser closes the storage
+    // under the page, onlost() is called.
+    'mount': function (path, onlost) {
       FS.mkdir(path);
+      lost = onlost;
     },
     // The stored copies this directory has not got into it; done(error)
     // when finished. A save written here and not stored yet stays.

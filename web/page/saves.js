@@ -52,7 +52,7 @@ export function savedknights({say, focus}) {
     memorysaves = new Map(savefiles().map((name) => [name, game.saves.read(`${savesdir}/${name}`)]));
   }
 
-  function synconce(fromstorage) {
+  function synconce(saves, fromstorage) {
     return new Promise((resolve) => {
       const timer = setTimeout(() => resolve(false), syncwait);
       const finish = (ok) => {
@@ -60,23 +60,34 @@ export function savedknights({say, focus}) {
         resolve(ok);
       };
       try {
-        game.saves[fromstorage ? 'load' : 'store'](savesdir, (error) => finish(!error));
+        saves[fromstorage ? 'load' : 'store'](savesdir, (error) => finish(!error));
       } catch {
         finish(false);
       }
     });
   }
 
-  // A sync that fails is tried once more with the storage opened anew:
-  // its data may have been cleared while the game ran.
+  // A sync of this game's saves; one that fails is tried once more with
+  // the storage opened anew: its data may have been cleared while the
+  // game ran.
   function syncsaves(fromstorage) {
-    const sync = syncing.then(async () => await synconce(fromstorage) || synconce(fromstorage));
+    const {saves} = game;
+    const sync = syncing.then(async () => await synconce(saves, fromstorage) ||
+                                          synconce(saves, fromstorage));
     syncing = sync;
     return sync;
   }
 
+  // Every knight the storage lacks stored again, and the other tabs told.
+  async function restore() {
+    if (await syncsaves(false)) news?.postMessage('saved');
+  }
+
   async function mountsaves() {
-    game.saves.mount(savesdir);
+    const mounted = game;
+    // The browser's storage cleared under the game: the knights the page
+    // holds go back into it at once.
+    game.saves.mount(savesdir, () => game === mounted && lasting && restore());
     lasting = await syncsaves(true);
     if (!lasting) {
       for (const [name, bytes] of memorysaves) game.saves.write(`${savesdir}/${name}`, bytes);
