@@ -17,7 +17,9 @@ const command = /[\x1b\x80-\x9f]/;
 function lastclear(bytes) {
   let last = -1;
   for (let at = bytes.indexOf(escape); at >= 0; at = bytes.indexOf(escape, at + clear.length)) {
-    if (!clear.every((byte, i) => bytes[at + i] === byte)) return NaN;
+    for (let i = 1; i < clear.length; i++) {
+      if (bytes[at + i] !== clear[i]) return NaN;
+    }
     last = at;
   }
   return last;
@@ -87,11 +89,12 @@ function soon(callback) {
 }
 
 let breathed = performance.now();
+let calls = 0;
 
-// Nothing, or, once the game has gone on for a breath, a promise resolved
-// after the browser has had its turn.
+// Nothing, or, once the game has gone on for a breath (the clock is read
+// at every 16th call), a promise resolved after the browser has had its turn.
 export function breathe() {
-  if (performance.now() - breathed < breath) return null;
+  if (++calls % 16 || performance.now() - breathed < breath) return null;
   return new Promise(soon).then(() => {
     breathed = performance.now();
   });
