@@ -88,6 +88,11 @@ function typed(data) {
 }
 term.onData(typed);
 
+// A line that comes sooner than this (ms) after the game asks for it was
+// typed ahead (a paste's lines); one that comes later, the player typed
+// while the game waited.
+const typedahead = 20;
+
 // What the game asks of the page (web_console.cpp).
 const pageside = {
   write: (bytes) => term.write(bytes),
@@ -98,8 +103,9 @@ const pageside = {
   },
   async line() {
     takeover();
+    const asked = performance.now();
     const line = await keys.waitfor('line');
-    await saves.nextline();
+    await saves.nextline(performance.now() - asked > typedahead);
     await breathe();
     return line;
   },

@@ -134,11 +134,14 @@ export function savedknights({say, focus}) {
     say(text);
   }
 
-  // Before each line the game takes: the saves as up to date as the news
-  // from other tabs makes them (the storage is read only after news).
-  async function nextline() {
+  // Before each line the game takes: for a line the player typed while
+  // the game waited, what the browser's storage holds now (another tab may
+  // have saved a moment ago, its news not here yet); for lines typed ahead
+  // (a paste's), the saves as up to date as the news from other tabs has
+  // made them, with no look at the storage.
+  async function nextline(waited) {
     await ready;
-    await (news ? syncing : refresh());
+    await (waited || !news ? refresh() : syncing);
     if (importlines && --importlines === 0) say('');
   }
 
@@ -192,9 +195,9 @@ export function savedknights({say, focus}) {
       game = newgame;
       ready = mountsaves();
     },
-    // Before each typed line the game takes: resolves once the saves
-    // directory holds what the browser's storage holds, as far as this tab
-    // has heard.
+    // Before each typed line the game takes (waited: whether the game
+    // waited for the player): resolves once the saves directory is up to
+    // date.
     nextline,
     persist,
     // At the end of a game: what it saved stays for the next one, and the

