@@ -13,7 +13,7 @@
 //
 // Saves are kept in the browser: the page mounts its own storage at the
 // saves directory before the game starts, and every save is made to last
-// at once (persistsaves).
+// at once (persistsave).
 //
 // Beside the terminal the page keeps a transcript for listening (a screen
 // reader's, a braille display's): the game's words (words.h), the same
@@ -88,10 +88,11 @@ EM_ASYNC_JS(void, pageawaitkey, (), {
     await Module['page']['key']();
 });
 
-// True when the saves directory has reached the browser's storage (or
-// when the page has none and has told the player saves will not last).
-EM_ASYNC_JS(int, pagepersist, (), {
-    return (await Module['page']['persist']()) ? 1 : 0;
+// True when the save just written at this path has reached the browser's
+// storage (or when the page has none and has told the player saves will
+// not last).
+EM_ASYNC_JS(int, pagepersist, (const char* path), {
+    return (await Module['page']['persist'](UTF8ToString(path))) ? 1 : 0;
 });
 
 // The game is over: the page says so and starts a new game, in a new
@@ -245,7 +246,7 @@ class WebConsole final : public Console {
     Written writewhole(const std::string& path, const std::string& text) override {
         const Written written = writewholeportably(path, text);
         if (written != Written::whole) return written;
-        return persistsaves() ? Written::whole : Written::unwritten;
+        return persistsave(path) ? Written::whole : Written::unwritten;
     }
 
     std::time_t now() override { return static_cast<std::time_t>(pagenow() / 1000); }
@@ -282,11 +283,11 @@ class WebConsole final : public Console {
     }
 
   private:
-    // The saves directory, as it is now, into the browser's storage; true
-    // when it got there.
-    bool persistsaves() {
+    // The save just written into the browser's storage; true when it got
+    // there.
+    bool persistsave(const std::string& path) {
         screen.flush();
-        return pagepersist() != 0;
+        return pagepersist(path.c_str()) != 0;
     }
 
     Transcript transcript;

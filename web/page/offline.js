@@ -9,19 +9,26 @@ import {Workbox} from './workbox-window.js';
 // How often a page left open looks for a new version.
 const updateevery = 60 * 60 * 1000;
 
+const offered = 'A new version of Emberfell is ready; a game not saved is lost on reloading.';
+
 export function keepoffline() {
   // The browser is asked to keep the saved knights even when it runs out
   // of room.
   navigator.storage?.persist?.().catch(() => {});
   if (!('serviceWorker' in navigator)) return;
   const worker = new Workbox('sw.js');
-  worker.addEventListener('waiting', () => {
-    offer('A new version of Emberfell is ready; a game not saved is lost on reloading.', () => {
-      worker.addEventListener('controlling', () => window.location.reload());
-      worker.messageSkipWaiting();
-    });
+  let registration = null;
+  worker.addEventListener('waiting', () => offer(() => reload(registration)));
+  // A new worker took over this page from the one it was loaded with:
+  // another tab reloaded into the new version, and this one is the old.
+  let controlled = Boolean(navigator.serviceWorker.controller);
+  navigator.serviceWorker.addEventListener('controllerchange', () => {
+    if (controlled) offer(() => reload(registration));
+    controlled = true;
   });
-  worker.register().catch(() => {});
+  worker.register().then((registered) => {
+    registration = registered;
+  }, () => {});
   const update = () => worker.update().catch(() => {});
   setInterval(update, updateevery);
   document.addEventListener('visibilitychange', () => {
@@ -29,13 +36,30 @@ export function keepoffline() {
   });
 }
 
+// The page loaded again from the new version: the worker that waits with
+// it, if one still does (no other tab has reloaded into it yet), is made
+// the active one first, whether or not it will control this page.
+async function reload(registration) {
+  const waiting = registration?.waiting;
+  if (waiting) {
+    const active = new Promise((resolve) => {
+      const settled = () => ['activated', 'redundant'].includes(waiting.state) && resolve();
+      waiting.addEventListener('statechange', settled);
+      settled();
+    });
+    waiting.postMessage({type: 'SKIP_WAITING'});
+    await active;
+  }
+  window.location.reload();
+}
+
 // The offer, under the page's status line.
-function offer(text, reload) {
+function offer(reload) {
   if (document.getElementById('update')) return;
   const line = document.createElement('p');
   line.id = 'update';
   line.setAttribute('role', 'status');
-  line.textContent = `${text} `;
+  line.textContent = `${offered} `;
   const button = document.createElement('button');
   button.type = 'button';
   button.textContent = 'Reload';

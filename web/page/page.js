@@ -1,12 +1,14 @@
 // Emberfell's page: the terminal the game runs in, and a new game after the
 // end. The player's keys (keys.js), taps (touch.js), on-screen keyboards
 // (keyboards.js) and the line field of touch screens (linefield.js), the
-// saved knights (saves.js), the terminal's size (fit.js),
+// saved knights (saves.js), the terminal's size (fit.js), pastes of many
+// lines (flow.js),
 // offline play (offline.js) and the page before the terminal is there
 // (early.js, inline in index.html) each have a file of their own; so do
 // the game's words for listening (transcript.js, plainview.js, prompt.js,
 // repeat.js, scene.js, echo.js) and the keys the page keeps (tabs.js, motion.js).
 import {keepfitted} from './fit.js';
+import {breathe, gatherwrites} from './flow.js';
 import {keyboard} from './keys.js';
 import {keepstill} from './motion.js';
 import {plainview} from './plainview.js';
@@ -40,6 +42,7 @@ const term = new Terminal({
   theme: {background: '#000000', foreground: '#cccccc'},
 });
 term.open(terminalbox);
+gatherwrites(term);
 // Backspace at the left edge goes back onto the line above, so that a long
 // typed answer can be rubbed out whole.
 term.write('\x1b[?45h');
@@ -103,21 +106,29 @@ function typed(data) {
 }
 term.onData(typed);
 
+// A line that comes sooner than this (ms) after the game asks for it was
+// typed ahead (a paste's lines); one that comes later, the player typed
+// while the game waited.
+const typedahead = 20;
+
 // What the game asks of the page (web_console.cpp).
 const pageside = {
   write: (bytes) => term.write(bytes),
-  key() {
+  async key() {
     takeover();
-    return keys.waitfor('key');
+    await keys.waitfor('key');
+    await breathe();
   },
   async line() {
     takeover();
+    const asked = performance.now();
     const line = await keys.waitfor('line');
     prompt.answered(line);
-    await saves.nextline();
+    await saves.nextline(performance.now() - asked > typedahead);
+    await breathe();
     return line;
   },
-  persist: () => saves.persist(),
+  persist: (file) => saves.persist(file),
   words: words.words,
   newscreen: words.newscreen,
   scene: namescene,

@@ -52,25 +52,42 @@ export function savedknights({say, focus}) {
     memorysaves = new Map(savefiles().map((name) => [name, game.saves.read(`${savesdir}/${name}`)]));
   }
 
-  function syncsaves(fromstorage) {
-    const sync = syncing.then(() => new Promise((resolve) => {
+  function synconce(saves, fromstorage) {
+    return new Promise((resolve) => {
       const timer = setTimeout(() => resolve(false), syncwait);
       const finish = (ok) => {
         clearTimeout(timer);
         resolve(ok);
       };
       try {
-        game.saves[fromstorage ? 'load' : 'store'](savesdir, (error) => finish(!error));
+        saves[fromstorage ? 'load' : 'store'](savesdir, (error) => finish(!error));
       } catch {
         finish(false);
       }
-    }));
+    });
+  }
+
+  // A sync of this game's saves; one that fails is tried once more with
+  // the storage opened anew: its data may have been cleared while the
+  // game ran.
+  function syncsaves(fromstorage) {
+    const {saves} = game;
+    const sync = syncing.then(async () => await synconce(saves, fromstorage) ||
+                                          synconce(saves, fromstorage));
     syncing = sync;
     return sync;
   }
 
+  // Every knight the storage lacks stored again, and the other tabs told.
+  async function restore() {
+    if (await syncsaves(false)) news?.postMessage('saved');
+  }
+
   async function mountsaves() {
-    game.saves.mount(savesdir);
+    const mounted = game;
+    // The browser's storage cleared under the game: the knights the page
+    // holds go back into it at once.
+    game.saves.mount(savesdir, () => game === mounted && lasting && restore());
     lasting = await syncsaves(true);
     if (!lasting) {
       for (const [name, bytes] of memorysaves) game.saves.write(`${savesdir}/${name}`, bytes);
@@ -80,8 +97,10 @@ export function savedknights({say, focus}) {
     listknights();
   }
 
-  // The saves directory as it is now into the browser's storage.
-  async function persist() {
+  // The save just written at this path into the browser's storage, with
+  // any other the storage lacks.
+  async function persist(file) {
+    game.saves.hold(file);
     await ready;
     listknights();
     if (!lasting) {
@@ -95,7 +114,7 @@ export function savedknights({say, focus}) {
   }
 
   // The saves directory brought up to what the browser's storage holds now,
-  // saves made in other tabs included.
+  // saves made in other tabs included: whenever another tab has stored one.
   async function refresh() {
     await ready;
     if (!lasting) return;
@@ -115,9 +134,14 @@ export function savedknights({say, focus}) {
     say(text);
   }
 
-  // Before each line the game takes.
-  async function nextline() {
-    await refresh();
+  // Before each line the game takes: for a line the player typed while
+  // the game waited, what the browser's storage holds now (another tab may
+  // have saved a moment ago, its news not here yet); for lines typed ahead
+  // (a paste's), the saves as up to date as the news from other tabs has
+  // made them, with no look at the storage.
+  async function nextline(waited) {
+    await ready;
+    await (waited || !news ? refresh() : syncing);
     if (importlines && --importlines === 0) say('');
   }
 
@@ -159,7 +183,7 @@ export function savedknights({say, focus}) {
     await refresh();
     const replaced = savefiles().includes(name);
     game.saves.write(`${savesdir}/${name}`, bytes);
-    if (!(await persist())) return;
+    if (!(await persist(`${savesdir}/${name}`))) return;
     tell(`${replaced ? 'Replaced' : 'Imported'} ${name}: to play, choose (L)oad Game at the ` +
          `start menu and type ${name}`);
     importlines = 2;
@@ -171,8 +195,9 @@ export function savedknights({say, focus}) {
       game = newgame;
       ready = mountsaves();
     },
-    // Before each typed line the game takes: resolves once the saves
-    // directory holds what the browser's storage holds now.
+    // Before each typed line the game takes (waited: whether the game
+    // waited for the player): resolves once the saves directory is up to
+    // date.
     nextline,
     persist,
     // At the end of a game: what it saved stays for the next one, and the

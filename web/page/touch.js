@@ -1,5 +1,5 @@
-// Touch screens. A tap on a choice takes it, and on a touch screen any tap
-// goes on after a text; a line (a name, a number) is typed in a text field
+// Touch screens. A tap on a choice takes it, and on a touch screen a tap
+// anywhere but on the page's controls goes on after a text; a line (a name, a number) is typed in a text field
 // of the page's own (linefield.js); and text that keyboards send as input
 // events rather than key presses reaches the game like typed keys
 // (keyboards.js).
@@ -37,6 +37,7 @@ export function touchinput(term, keys, terminalbox, asked) {
   // What the game waits for now and no tap has answered yet: 'key',
   // 'line' or null.
   let waiting = null;
+  let idling = null;
   const field = touchscreen() ? linefield(send, () => term.focus()) : null;
 
   // What answers the game's wait; the field stays up until the game's
@@ -69,19 +70,23 @@ export function touchinput(term, keys, terminalbox, asked) {
   // A click comes after a tap, not after a scroll; one that ends a
   // selection or a drag is not a tap either. The tap is where the finger
   // went down: the browser may move a touch's click to a nearby spot.
+  // Anywhere on the page but on its controls: below the terminal, where a
+  // thumb lands, a tap goes on after a text too.
   let press = null;
-  terminalbox.addEventListener('pointerdown', (event) => {
+  document.addEventListener('pointerdown', (event) => {
     press = {x: event.clientX, y: event.clientY, finger: event.pointerType !== 'mouse'};
   });
-  terminalbox.addEventListener('pointerup', (event) => {
+  document.addEventListener('pointerup', (event) => {
     const moved = press && Math.hypot(event.clientX - press.x, event.clientY - press.y);
     if (moved > tapslop) press = null;
   });
-  terminalbox.addEventListener('click', () => {
+  document.addEventListener('click', (event) => {
     const start = press;
     press = null;
-    if (start && !term.hasSelection()) tap(start.x, start.y, start.finger);
-  });
+    const control = !terminalbox.contains(event.target) &&
+      event.target.closest?.('a, button, input, select, textarea, label');
+    if (start && !control && !term.hasSelection()) tap(start.x, start.y, start.finger);
+  }, true);
 
   keepinputevents(term, terminalbox);
   if (field) {
@@ -98,8 +103,14 @@ export function touchinput(term, keys, terminalbox, asked) {
       if (kind === 'line' && field) field.ask(asked());
       return keys.waitfor(kind).finally(() => {
         if (waiting === kind) waiting = null;
-        // The next wait, if it comes at once, keeps the field up.
-        setTimeout(() => waiting || field?.idle(), 0);
+        // The next wait, if it comes at once, keeps the field up (one
+        // look for however many waits a paste answers meanwhile).
+        if (field && !idling) {
+          idling = setTimeout(() => {
+            idling = null;
+            if (!waiting) field.idle();
+          }, 0);
+        }
       });
     },
     // At the end of a game any key, and so any tap, starts the next.

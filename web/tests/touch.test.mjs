@@ -80,12 +80,14 @@ test('a game played by taps on a phone, a name typed in the line field', async (
   assert.deepEqual(await page.$$eval('#touchline button', (buttons) =>
     buttons.map((button) => button.hidden)), [false, true, true]);
   await page.tap('#touchtext');
-  await page.keyboard.type('Sir Tap');
+  // A control code (C1 CSI) and a direction control typed in the field are no commands.
+  await page.keyboard.type('Sir \u009bTa\u202ep');
   await page.keyboard.press('Enter');
   await expectscreen(page, `${heading}
 Enter character name: Sir Tap
 Welcome, Sir Tap, your adventure is just beginning...`);
-  await tapon(page, 'Welcome');
+  // Below the terminal and the page's controls, where a thumb lands.
+  await page.touchscreen.tap(200, 700);
   await expectscreen(page, mainmenu);
   // A tap on the prompt, where no choice is, takes nothing.
   await tapon(page, '?');
@@ -215,7 +217,8 @@ Enter character name: Sir Ime
 Welcome, Sir Ime, your adventure is just beginning...`);
   await inserttext(cdp, 'k', {keyed: true});
   await expectscreen(page, mainmenu);
-  await inserttext(cdp, 'a');
+  // A control code (C1 CSI) sent is no command.
+  await inserttext(cdp, '\u009ba');
   await inserttext(cdp, '\n');
   await expectscreen(page, `${heading}\nAre you sure you want to save?`);
   await inserttext(cdp, 'n\n');
