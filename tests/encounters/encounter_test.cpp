@@ -21,6 +21,10 @@ vars knight(int str, int hp) {
     return {.maxhp = hp, .str = str, .atk = 0, .expneed = 1 << 30, .hp = hp};
 }
 
+auto fighting(beast b) {
+    return [b](vars& v) { encounter(b, v); };
+}
+
 // Every one of these lines is in the transcript, in this order.
 void expectlines(const std::string& shown, std::initializer_list<std::string> lines) {
     std::size_t at = 0;
@@ -32,7 +36,7 @@ void expectlines(const std::string& shown, std::initializer_list<std::string> li
 
 TEST(Encounter, GoblinWholeFight) {
     vars v{.maxhp = 100, .str = 17, .atk = 0, .level = 4, .expneed = 25, .hp = 100};  // 34 a blow
-    const auto shown = screens(visit(goblin, v, "1\n1\n", {1, 2, 1}));
+    const auto shown = screens(visit(fighting(beast::goblin), v, "1\n1\n", {1, 2, 1}));
     const std::string title = titleline.substr(7);
     const std::string menu = "1) Attack\n2) Magic\n3) Run\n? You attack\n Slash: -34 enemy HP\n";
     ASSERT_EQ(shown.size(), 4u);
@@ -50,22 +54,22 @@ Gained 6 experience
 
 TEST(SpecialEncounters, GenieIgnoresDefenseAndEarthElementalMeetsHalfOfIt) {
     vars v{.maxhp = 200, .str = 10, .vit = 400, .atk = 5, .def = 400, .hp = 101};  // 30 a blow
-    expectlines(visit(genie, v, "1\n1\n1\n", {1, 1, 1, 2, 1, 3}),
+    expectlines(visit(fighting(beast::genie), v, "1\n1\n1\n", {1, 1, 1, 2, 1, 3}),
                 {" HP Drop: -50 HP\nDefense value: 0\n", " Copy: -15 HP\nDefense value: 0\n",
                  " Reflect: -30 HP\nDefense value: 0\n"});
     EXPECT_EQ(v.hp, 6);
     vars e{.maxhp = 2000, .str = 0, .vit = 500, .atk = 0, .def = 500, .hp = 2000};
-    expectlines(visit(earthele, e, "1\n", {1, 1}), {" Bash: -250 HP\nDefense value: 1000\n"});
+    expectlines(visit(fighting(beast::earthele), e, "1\n", {1, 1}), {" Bash: -250 HP\nDefense value: 1000\n"});
     EXPECT_EQ(e.hp, 1874);  // it meets half the defense
 }
 
 TEST(SpecialEncounters, WizardGiantTrollBasiliskAndSmileyFace) {
     vars v = knight(0, 1000);
-    expectlines(visit(wizard, v, "1\n", {1, 1}), {" Cure: +300 enemy HP\n"});
+    expectlines(visit(fighting(beast::wizard), v, "1\n", {1, 1}), {" Cure: +300 enemy HP\n"});
     EXPECT_EQ(v.hp, 1000);
 
     vars g = knight(475, 1000);  // 950 a blow: the giant is left at 400
-    expectlines(visit(giant, g, "1\n1\n", {1, 1, 1, 2}),
+    expectlines(visit(fighting(beast::giant), g, "1\n1\n", {1, 1, 1, 2}),
                 {" Confusion: -1500 HP\n            -500 enemy HP\n", "Enemy defeated!!",
                  "Found 26 gold\nGained 200 experience\n"});
     EXPECT_EQ(g.hp, 1);  // the same blow felled the knight, but the giant fell first
@@ -74,14 +78,14 @@ TEST(SpecialEncounters, WizardGiantTrollBasiliskAndSmileyFace) {
     t.level = 1050;
     const std::string regen = "The troll's skin regenerates: +250 enemy hp\n";
     expectlines(
-        visit(troll, t, "1\n1\n1\n", {1, 2, 1, 1, 3}),
+        visit(fighting(beast::troll), t, "1\n1\n1\n", {1, 2, 1, 1, 3}),
         {" Confused Swing: -1500 HP\n                 -250 enemy HP\n", regen, "HP: 3502/5000",
          regen, " Slash: -2200 enemy HP\n\nEnemy defeated!!", "Found 125 gold\n"});
     vars b = knight(0, 1000);
-    expectlines(visit(basilisk, b, "1\n1\n", {1, 2, 1, 3}),
+    expectlines(visit(fighting(beast::basilisk), b, "1\n1\n", {1, 2, 1, 3}),
                 {" Glare: -250 HP\n", "HP: 752/1000", " Glare: -250 HP\n"});
     vars f = knight(0, 1000);
-    expectlines(visit(face, f, "1\n1\n", {1, 3, 1, 3}),
+    expectlines(visit(fighting(beast::face), f, "1\n1\n", {1, 3, 1, 3}),
                 {"It's a...smiley face!?!\n[key]", " Evil Grin: -250 HP\n", "HP: 752/1000",
                  " Evil Grin: -188 HP\n"});
 }
@@ -98,11 +102,11 @@ TEST(SpecialEncounters, KingOfDragonsRefusesFlightInBothFights) {
     w.str = 5500;
     w.def = 5000;
     for (int& joined : w.party) joined = 1;  // they never strike here
-    expectlines(visit(kingdrag1, v, "3\ny\n1\n", {1, 1}),
+    expectlines(visit(fighting(beast::kingdrag1), v, "3\ny\n1\n", {1, 1}),
                 {refused + " Claw Combo: -3000 HP\nDefense value: 2\n",
                  "\nThe dragon king stumbles\n\nGained 5000 experience\n[key]"});
     EXPECT_EQ(v.gold, 800);
-    expectlines(visit(kingdrag2, w, "3\ny\n1\n1\n", {3, 1, 1, 1}),
+    expectlines(visit(fighting(beast::kingdrag2), w, "3\ny\n1\n1\n", {3, 1, 1, 1}),
                 {refused + " Drink From Healing Spring: +2000 enemy HP\nDefense value: ignored\n",
                  " Claw Combo: -3000 HP\nDefense value: ignored\n",
                  "\nThe dragon king lets out one last roar and dies\n[key]"});
@@ -114,7 +118,7 @@ TEST(EditedSaves, HugeValuesSaturate) {
     vars v = knight(INT_MAX, INT_MAX);
     v.atk = v.level = v.vit = v.def = INT_MAX;
     v.gold = v.exp = v.expneed = v.kills = INT_MAX;
-    visit(genie, v, "1\nv\nv\nv\n", {1});  // the blow saturates and kills at once
+    visit(fighting(beast::genie), v, "1\nv\nv\nv\n", {1});  // the blow saturates and kills at once
     EXPECT_EQ(v.kills, INT_MAX);
     EXPECT_EQ(v.gold, 30000);  // held at the top, then trimmed by the limits
     EXPECT_EQ(v.exp, 0);       // INT_MAX + 75 held at INT_MAX, spent on the level

@@ -26,7 +26,7 @@ TEST(QuestSteps, AnEditedRecordSaturatesAndAFullNameStopsAtItsField) {
     EXPECT_EQ(s.run([&] { playsteps(v, steps); }), std::string(sizeof v.name, 'K') + ": Right.\n");
     EXPECT_EQ(v.gold, INT_MAX);
     EXPECT_EQ(v.str, INT_MAX);
-    s.run([&] { closing(v, questreward{100, 200, 100, 50}); });
+    s.run([&] { takequest(v, quest{"", {}, {100, 200, 100, 50}}); });
     EXPECT_EQ(v.quest, INT_MAX);
 }
 

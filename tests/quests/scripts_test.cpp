@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "quests/quests.h"
+#include "quests/script.h"
 #include "shell/menus.h"
 #include "support/knights.h"
 #include "support/session.h"
@@ -53,7 +53,7 @@ std::string met(const std::string& out) {
 TEST(DenOfGoblins, RunningFromEveryFightStillCompletesIt) {
     vars v = strongknight(1);
     v.gold = 5000;
-    const std::string out = visit(goblinden, v, repeat("3\ny\n", 10));
+    const std::string out = visit([](vars& w) { takequest(w, goblinden); }, v, repeat("3\ny\n", 10));
     EXPECT_EQ(met(out), "a goblin*9, a night stalker");
     EXPECT_EQ(v.gold, 5000 - 10 * 200 + 100 + 300);
     EXPECT_EQ(v.kills, 0);
@@ -65,7 +65,7 @@ TEST(OgresInTheForest, ItsScreensAndTheMagicPotionOnMaximumMP) {
     vars v = strongknight(3);
     v.maxmp = 1000;
     v.mp = 300;
-    const std::vector<std::string> all = screens(visit(ogreforest, v, repeat("1\n", 5)));
+    const std::vector<std::string> all = screens(visit([](vars& w) { takequest(w, ogreforest); }, v, repeat("1\n", 5)));
     // Each of the five fights shows three screens: intro, menu, victory.
     ASSERT_EQ(all.size(), 19u);
     EXPECT_EQ(all[0] + all[4] + all[17] + all[18],
@@ -96,9 +96,9 @@ TEST(Companions, ThatchAndDuranStrikeOnlyFromTheirSteps) {
     s.con.settime(ScriptedConsole::timefor(1));
     vars v = strongknight(1);
     v.str = v.atk = 10;
-    EXPECT_EQ(count(s.run([&] { goblinden(v); }), "Thatch attacks\n"), 0);
+    EXPECT_EQ(count(s.run([&] { takequest(v, goblinden); }), "Thatch attacks\n"), 0);
     v.quest = 5;
-    const std::string out = s.run([&] { harpies(v); });
+    const std::string out = s.run([&] { takequest(v, harpies); });
     const auto joins = out.find("You join the man in fighting!!\n");
     EXPECT_EQ(count(out.substr(0, joins), "Duran attacks\n"), 0);
     EXPECT_LT(out.find("Duran attacks\n", joins), out.find("Enemy defeated!!", joins));
@@ -111,7 +111,7 @@ TEST(Corruption, PotionsGoPastTheCapsUntilTheGuildMastersFightEnds) {
         Session s(repeat("1\n", won ? 15 : 14));
         vars v = strongknight(6);
         v.str = v.vit = v.wis = v.wil = 495;
-        s.run([&] { corruption(v); });
+        s.run([&] { takequest(v, corruption); });
         EXPECT_EQ(s.ended(), !won);
         for (int stat : {v.str, v.vit, v.wis, v.wil}) EXPECT_EQ(stat, won ? 500 : 505);
         EXPECT_EQ(v.maxhp, won ? 10000 : 10100);
@@ -127,7 +127,7 @@ TEST(KingOfDragons, TheRightPathAfterJunkAndEightPotionsOfRecovery) {
     vars v = strongknight(8);
     v.spells = 1;
     v.mp = 4000;
-    const std::string out = s.run([&] { dragonking(v); });
+    const std::string out = s.run([&] { takequest(v, dragonking); });
     EXPECT_EQ(count(out, "Go 1) left or 2) right? "), 4);
     EXPECT_EQ(met(out),
               "a sapphire dragon*2, an emerald dragon*2, a ruby dragon*2, an onyx dragon*2, "
