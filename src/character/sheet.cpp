@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "character/arms.h"
 #include "character/spellbook.h"
 #include "character/title.h"
 #include "console/console.h"
@@ -10,26 +11,15 @@ namespace emberfell {
 
 namespace {
 
-// Item names by number; 0 and anything outside 1..11 is the fallback.
-constexpr const char* weapons[] = {
-    "Fist",       "Knife",       "Dagger",           "Short Sword",
-    "Long Sword", "Broad Sword", "Two-handed Sword", "Ice Edge",
-    "Tempest",    "Night Blade", "Might of Chaos",   "Sword of the Gods",
-};
-constexpr const char* armors[] = {
-    "Clothes",      "Leather",     "Studded Leather", "Chain Mail",
-    "Splint Mail",  "Breastplate", "Full Plate",      "Enchanted Robes",
-    "Demon's Edge", "Whirlwind",   "Hellforge",       "Armor of the Emberfell",
-};
-
 // Companion lines in the order of the `party` flags.
 constexpr const char* companions[] = {
     "* Elenium\n", "* Drizzt Do'Urden\n", "* Elminster\n", "* Richard Rahl\n", "* Belgarion\n",
     "* Elbryan\n", "* Thatch\n",          "* Duran\n",     "* Garath\n",
 };
 
-const char* itemname(const char* const (&names)[12], std::int32_t number) {
-    return number >= 1 && number <= 11 ? names[number] : names[0];
+// An item's name by its number; 0 and anything outside 1..11 is the fallback.
+const char* itemname(const arm (&arms)[armcount], std::int32_t number) {
+    return arms[number >= 1 && number < armcount ? number : 0].name;
 }
 
 void header() {
