@@ -17,6 +17,7 @@ enum companion : int {
     duran,
     garath,
 };
+inline constexpr int companioncount = garath + 1;
 
 struct vars {
     std::int32_t maxhp = 10;
@@ -39,7 +40,7 @@ struct vars {
     std::int32_t wis = 1;
     std::int32_t wil = 1;
     char name[26] = {};
-    std::int32_t party[9] = {};  // 1 = that companion has joined
+    std::int32_t party[companioncount] = {};  // 1 = that companion has joined
 };
 
 // Bring the record back within the game's limits.

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "character/arms.h"
+#include "character/party.h"
 #include "character/spellbook.h"
 #include "character/title.h"
 #include "console/console.h"
@@ -10,12 +11,6 @@
 namespace emberfell {
 
 namespace {
-
-// Companion lines in the order of the `party` flags.
-constexpr const char* companions[] = {
-    "* Elenium\n", "* Drizzt Do'Urden\n", "* Elminster\n", "* Richard Rahl\n", "* Belgarion\n",
-    "* Elbryan\n", "* Thatch\n",          "* Duran\n",     "* Garath\n",
-};
 
 // An item's name by its number; 0 and anything outside 1..11 is the fallback.
 const char* itemname(const arm (&arms)[armcount], std::int32_t number) {
@@ -52,9 +47,9 @@ void groupmembers(const vars& v) {
     header();
     out() << "Group members:\n";
     bool anyone = false;
-    for (int i = 0; i < 9; ++i) {
-        if (v.party[i] != 1) continue;
-        out() << companions[i];
+    for (const companionrow& c : companions) {
+        if (v.party[c.id] != 1) continue;
+        out() << "* " << c.name << "\n";
         anyone = true;
     }
     if (!anyone) out() << "  none\n";
