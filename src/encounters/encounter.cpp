@@ -110,28 +110,28 @@ void encounter(beast b, vars& v) {
     const monsterrow& m = numbersof(b);
     const monstertexts& t = textsof(b);
     int enemyhp = m.starthp;
-    int outcome = 0;
+    outcome result = outcome::fighting;
     title();
     show(t.intro);
-    while (outcome != 1) {
-        battle(enemyhp, v, outcome);
+    while (result != outcome::won) {
+        battle(enemyhp, v, result);
         out() << "\n";
-        if (outcome == 2 && m.special.canrun) break;
-        if (outcome == 2) {
+        if (result == outcome::fled && m.special.canrun) break;
+        if (result == outcome::fled) {
             out() << "Can't run!!\n\n";
-            outcome = 0;
+            result = outcome::fighting;
         }
-        if (outcome == 0) {
+        if (result == outcome::fighting) {
             monsterblow(m, t, enemyhp, v);
-            outcome = winlose(enemyhp, v);
+            result = winlose(enemyhp, v);
         }
         out() << "\n";
-        if (outcome != 1 && m.special.regenerates != 0) regenerate(m, t, enemyhp);
-        if (outcome == 1 || !m.special.companions) continue;
+        if (result != outcome::won && m.special.regenerates != 0) regenerate(m, t, enemyhp);
+        if (result == outcome::won || !m.special.companions) continue;
         group(enemyhp, v);
-        outcome = winlose(enemyhp, v);
+        result = winlose(enemyhp, v);
     }
-    if (outcome == 1) victory(m, t, v);
+    if (result == outcome::won) victory(m, t, v);
     statcheck(v);
 }
 

@@ -2,8 +2,8 @@
 #include <ostream>
 
 #include "character/title.h"
+#include "character/yes.h"
 #include "console/console.h"
-#include "console/input.h"
 #include "quests/quests.h"
 #include "quests/script.h"
 
@@ -32,8 +32,7 @@ void quests(vars& v) {
     }
     const quest& q = *book[v.quest - 1];
     out() << q.notice << "Would you like to take this quest? ";
-    const char answer = readanswer();
-    if (answer == 'y' || answer == 'Y') takequest(v, q);
+    if (readyes()) takequest(v, q);
 }
 
 }  // namespace emberfell

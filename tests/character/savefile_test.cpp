@@ -52,10 +52,10 @@ std::string save(const vars& v, const std::string& typed = "y\n", bool writes = 
 // Load by the typed name; `shown` gets the screen and the start menu's answer.
 vars load(const std::string& name, std::string* shown = nullptr) {
     vars v;
-    char answer = 'l';
+    bool loaded = false;
     Session s(name + "\n");
-    const std::string screen = s.run([&] { zload(v, answer); });
-    if (shown) *shown = screen + answer;
+    const std::string screen = s.run([&] { loaded = zload(v); });
+    if (shown) *shown = screen + (loaded ? "l" : "0");
     return v;
 }
 

@@ -20,9 +20,9 @@ std::string turnscreen(const vars& v) {
 // One turn against a monster with `enemyhp`, with these typed lines and rolls.
 struct Fight {
     int enemyhp;
-    int outcome = 0;
+    outcome result = outcome::fighting;
     std::string turn(vars& v, const std::string& typed, std::initializer_list<int> rolls = {}) {
-        return visit([&](vars& w) { battle(enemyhp, w, outcome); }, v, typed, rolls);
+        return visit([&](vars& w) { battle(enemyhp, w, result); }, v, typed, rolls);
     }
 };
 
@@ -91,7 +91,7 @@ TEST(Run, PriceIsTwiceTheLevelAndOtherAnswersAskAgain) {
     Fight g{0};
     EXPECT_EQ(g.turn(v, "3\nY\n"), turnscreen(v) + ask + "You ran away!!\n[key]");
     EXPECT_EQ(v.gold, 0);
-    EXPECT_EQ(g.outcome, 2);
+    EXPECT_EQ(g.result, outcome::fled);
 }
 
 }  // namespace

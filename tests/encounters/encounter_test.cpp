@@ -126,12 +126,12 @@ TEST(EditedSaves, HugeValuesSaturate) {
     w.atk = w.wis = w.vit = w.level = INT_MIN;
     w.spells = 12;
     int enemyhp = INT_MIN + 5;
-    int outcome = 0;
+    outcome result = outcome::fighting;
     Session s("2\n12\n3\ny\n");
-    s.run([&] { battle(enemyhp, w, outcome); });  // negative wisdom: spells are free
+    s.run([&] { battle(enemyhp, w, result); });  // negative wisdom: spells are free
     EXPECT_EQ(enemyhp, INT_MIN);
-    s.run([&] { battle(enemyhp, w, outcome); });  // flight priced at -2 x INT_MIN
-    EXPECT_EQ(outcome, 2);
+    s.run([&] { battle(enemyhp, w, result); });  // flight priced at -2 x INT_MIN
+    EXPECT_EQ(result, outcome::fled);
 }
 
 }  // namespace

@@ -148,8 +148,7 @@ TEST(WholeGame, AStrongKnightTakesTheEightQuestsToTheScore) {
     Session s(typed);
     s.con.settime(ScriptedConsole::timefor(2));
     vars v = strongknight(1);
-    char answer = 0;
-    const std::string out = s.run([&] { mainmenu(v, answer); });
+    const std::string out = s.run([&] { mainmenu(v); });
     EXPECT_TRUE(s.ended() && s.status() == 0);
     std::string rewards;  // each quest's experience, from its closing screen
     for (auto at = out.find("\nExperience: "); at != std::string::npos;
