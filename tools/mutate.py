@@ -26,7 +26,7 @@ buckets. The same line mutated the same way is in or out of the sample
 whatever else changed in the code, so two runs on two versions of the code
 can be compared mutant by mutant.
 
-    nice tools/mutate.py [--k 5] [--seed 7] [--list] [--out FILE]
+    nice tools/mutate.py [--k 5] [--seed 7] [--list] [--only REGEX] [--out FILE]
 """
 
 import argparse
@@ -216,6 +216,7 @@ def main():
     ap.add_argument("--k", type=int, default=5, help="take about one mutant in k")
     ap.add_argument("--seed", default="7")
     ap.add_argument("--list", action="store_true", help="list the sample, run nothing")
+    ap.add_argument("--only", help="run only the sampled mutants of files matching this regex")
     ap.add_argument("--out", type=Path, help="also write the results to this file")
     args = ap.parse_args()
     root = args.root.resolve()
@@ -232,7 +233,8 @@ def main():
         for n, description, new in candidates(path, lines):
             total += 1
             if sampled(rel, lines[n], description, args.k, args.seed):
-                sample.append((path, rel, n, description, new))
+                if not args.only or re.search(args.only, rel):
+                    sample.append((path, rel, n, description, new))
     print(f"{total} mutants, {len(sample)} in the sample (k={args.k}, seed={args.seed})")
     if args.list:
         for _, rel, n, description, _ in sample:
