@@ -1,7 +1,12 @@
-// The quests played through the real fights, and the whole game.
+// The quest board, the step player and the closing on an edited record, the
+// quests played through the real fights, and the whole game.
+
+#include "quests/quests.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,6 +17,52 @@
 
 namespace emberfell::testing {
 namespace {
+
+TEST(QuestBoard, EachQuestItsNoticeDeclinedSilentlyAndNoneOutsideOneToEight) {
+    Session s("n\nN\nx\n 7\n0\nq\n-\nn\n");
+    const std::string board = titleline + "Quest Board:\n";
+    const std::string prompt = "Would you like to take this quest? ";
+    vars v;
+    EXPECT_EQ(s.run([&] { quests(v); }), board + R"(Den of Goblins
+
+Reward: 200 gold
+Info:
+ Need someone to clear out a den of goblins near the outskirts
+ of town. 5 to 10 goblins estimated to live there. A reward is
+ offered of 200 gold
+
+)" + prompt);
+    ASSERT_EQ(questbook().size(), 8u);
+    for (int quest = 2; quest <= 8; ++quest) {
+        v.quest = quest;
+        EXPECT_EQ(s.run([&] { quests(v); }), board + questbook()[quest - 1]->notice + prompt);
+        EXPECT_EQ(v.quest, quest);
+    }
+    EXPECT_EQ(s.con.keys(), 0);
+    for (int quest : {0, 9, -1, INT_MIN, INT_MAX}) {
+        v.quest = quest;
+        EXPECT_EQ(s.run([&] { quests(v); }), board + "No messages on the quest board\n[key]");
+        EXPECT_EQ(v.quest, quest);
+    }
+    EXPECT_FALSE(s.ended());
+}
+
+TEST(QuestSteps, AnEditedRecordSaturatesAndAFullNameStopsAtItsField) {
+    Session s;
+    vars v;
+    v.gold = INT_MAX - 5;
+    v.str = INT_MAX;
+    v.quest = INT_MAX;
+    v.level = 100;
+    std::memset(v.name, 'K', sizeof v.name);
+    using enum act;
+    const step steps[] = {{gold, 100}, {potion, &vars::str, 10}, {say, ": Right.\n"}};
+    EXPECT_EQ(s.run([&] { playsteps(v, steps); }), std::string(sizeof v.name, 'K') + ": Right.\n");
+    EXPECT_EQ(v.gold, INT_MAX);
+    EXPECT_EQ(v.str, INT_MAX);
+    s.run([&] { takequest(v, quest{"", {}, {100, 200, 100, 50}}); });
+    EXPECT_EQ(v.quest, INT_MAX);
+}
 
 const std::string title = titleline.substr(ScriptedConsole::clearmark.size());
 
