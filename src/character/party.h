@@ -14,9 +14,9 @@ struct companionblow {
 
 struct companionrow {
     companion id;
-    const char* name;       // "Drizzt Do'Urden"
-    const char* fightname;  // "Drizzt attacks"
-    int turn;               // 1 strikes first
+    const char* name;        // "Drizzt Do'Urden"
+    const char* fightname;   // "Drizzt", as in "Drizzt attacks"
+    int turn;                // 1 strikes first
     companionblow rolls[3];  // for the rolls 1, 2 and 3
 };
 
