@@ -34,11 +34,14 @@ inline constexpr companionrow companions[companioncount] = {
 };
 // clang-format on
 
-// Each companion's row at the place of its flag.
+// Each companion's row at the place of its flag, and each turn taken once.
 static_assert([] {
-    for (int i = 0; i < companioncount; ++i)
+    int turns = 0;
+    for (int i = 0; i < companioncount; ++i) {
         if (companions[i].id != i) return false;
-    return true;
+        turns |= 1 << companions[i].turn;
+    }
+    return turns == (1 << (companioncount + 1)) - 2;
 }());
 
 }  // namespace emberfell
