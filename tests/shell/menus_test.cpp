@@ -109,7 +109,9 @@ TEST(Menus, EndOfInputEndsWithStatusZeroAndAnEmptyNameIsAskedAgain) {
         EXPECT_TRUE(s.ended() && s.status() == 0) << typed;
     }
     Session named("n\n\nSir Ayla\n");  // an empty name is asked again
-    EXPECT_NE(named.run(play).find(": Enter character name: Welcome, Sir Ayla, your adventure"),
+    EXPECT_NE(named.run(play).find(": Enter character name: Welcome, Sir Ayla, your adventure is "
+                                   "just beginning...\n\n[key][clear]" +
+                                   mainmenu),
               std::string::npos);
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "character/arms.h"
 #include "character/sheet.h"
 #include "support/session.h"
 #include "town/potions.h"
@@ -85,6 +86,9 @@ TEST(Blacksmith, EachItemAtThePriceAndValueShown) {
         EXPECT_NE(visit(stats, k, "").find(kind + ": " + name + "\n"), std::string::npos) << name;
     }
     EXPECT_EQ(items, 20);
+    vars none{.weapon = -1, .armor = armcount};  // nothing the sheet names
+    EXPECT_NE(visit(stats, none, "").find("Weapon: Fist\nAttack value: 1\nArmor: Clothes\n"),
+              std::string::npos);
 }
 
 TEST(MagicShop, TheMenuAndItsLastChoice) {
