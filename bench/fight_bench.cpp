@@ -23,7 +23,7 @@ void GoblinFight(benchmark::State& state) {
         v.str = 16;  // strikes for 34 against the goblin's 65 HP
         v.hp = v.maxhp = 100;
         v.expneed = 1000000;
-        goblin(v);
+        encounter(beast::goblin, v);
         benchmark::DoNotOptimize(con.take());
         benchmark::DoNotOptimize(v);
     }
@@ -45,7 +45,7 @@ void LongOgreFight(benchmark::State& state) {
         v.hp = v.maxhp = 100000;
         v.vit = 100;
         v.expneed = 1000000;
-        ogre(v);
+        encounter(beast::ogre, v);
         benchmark::DoNotOptimize(con.take());
     }
     resetconsole();

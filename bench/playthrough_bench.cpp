@@ -35,9 +35,8 @@ void WholeGamePlaythrough(benchmark::State& state) {
         ScriptedConsole con(typed);
         setconsole(con);
         vars v = testing::strongknight();
-        char answer = 0;
         try {
-            mainmenu(v, answer);
+            mainmenu(v);
         } catch (const ProgramEnd&) {
         }
         printed = con.output().size();

@@ -11,14 +11,14 @@ void statcheck(vars& v) {
         v.exp = 0;
         v.expneed = 0;
     }
-    if (v.wis > 500) v.wis = 500;
-    if (v.wil > 500) v.wil = 500;
+    if (v.wis > statcap) v.wis = statcap;
+    if (v.wil > statcap) v.wil = statcap;
     if (v.hp > v.maxhp) v.hp = v.maxhp;
     if (v.mp > v.maxmp) v.mp = v.maxmp;
-    if (v.maxhp > 10000) v.maxhp = 10000;
-    if (v.maxmp > 5000) v.maxmp = 5000;
-    if (v.str > 500) v.str = 500;
-    if (v.vit > 500) v.vit = 500;
+    if (v.maxhp > hpcap) v.maxhp = hpcap;
+    if (v.maxmp > mpcap) v.maxmp = mpcap;
+    if (v.str > statcap) v.str = statcap;
+    if (v.vit > statcap) v.vit = statcap;
     if (v.level > 100) v.level = 100;
     if (v.gold > 30000 || v.gold < 0) v.gold = 30000;
 }

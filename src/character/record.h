@@ -17,6 +17,7 @@ enum companion : int {
     duran,
     garath,
 };
+inline constexpr int companioncount = garath + 1;
 
 struct vars {
     std::int32_t maxhp = 10;
@@ -39,8 +40,14 @@ struct vars {
     std::int32_t wis = 1;
     std::int32_t wil = 1;
     char name[26] = {};
-    std::int32_t party[9] = {};  // 1 = that companion has joined
+    std::int32_t party[companioncount] = {};  // 1 = that companion has joined
 };
+
+// The caps on the maxima and on the four attributes: statcheck keeps the
+// record within them, the potions and level advancement stop at them.
+inline constexpr std::int32_t hpcap = 10000;
+inline constexpr std::int32_t mpcap = 5000;
+inline constexpr std::int32_t statcap = 500;
 
 // Bring the record back within the game's limits.
 void statcheck(vars& v);

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "character/title.h"
+#include "character/yes.h"
 #include "console/console.h"
 #include "console/input.h"
 
@@ -86,8 +87,7 @@ std::string savename(const std::string& text, const std::string& filename) {
 void zsave(vars v) {
     title();
     out() << "Are you sure you want to save? ";
-    const char answer = readanswer();
-    if (answer != 'y' && answer != 'Y') {
+    if (!readyes()) {
         out() << "\n\n                                not saved\n\n";
         waitkey();
         return;
@@ -104,7 +104,7 @@ void zsave(vars v) {
     waitkey();
 }
 
-void zload(vars& v, char& answer) {
+bool zload(vars& v) {
     title();
     out() << "Enter character name to load: ";
     const std::string name = readname();
@@ -118,9 +118,8 @@ void zload(vars& v, char& answer) {
     }
     if (!file.is_open()) {
         out() << openerror;
-        answer = '0';
         waitkey();
-        return;
+        return false;
     }
     std::string text(static_cast<std::size_t>(largestsave), '\0');
     file.read(text.data(), largestsave);
@@ -128,6 +127,7 @@ void zload(vars& v, char& answer) {
     readsave(v, text, name);
     out() << "                                  loaded\n\n";
     waitkey();
+    return true;
 }
 
 }  // namespace emberfell

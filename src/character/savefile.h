@@ -9,9 +9,8 @@ namespace emberfell {
 // Save the knight after a confirmation, in saves/<name>.
 void zsave(vars v);
 
-// Load a knight by the name typed; on failure sets `answer` to '0' so that
-// the start menu goes on.
-void zload(vars& v, char& answer);
+// Load a knight by the name typed; false when there was none to load.
+bool zload(vars& v);
 
 // The save file's 29 lines for this record.
 std::string savetext(const vars& v);

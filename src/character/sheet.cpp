@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "character/arms.h"
+#include "character/party.h"
 #include "character/spellbook.h"
 #include "character/title.h"
 #include "console/console.h"
@@ -10,26 +12,9 @@ namespace emberfell {
 
 namespace {
 
-// Item names by number; 0 and anything outside 1..11 is the fallback.
-constexpr const char* weapons[] = {
-    "Fist",       "Knife",       "Dagger",           "Short Sword",
-    "Long Sword", "Broad Sword", "Two-handed Sword", "Ice Edge",
-    "Tempest",    "Night Blade", "Might of Chaos",   "Sword of the Gods",
-};
-constexpr const char* armors[] = {
-    "Clothes",      "Leather",     "Studded Leather", "Chain Mail",
-    "Splint Mail",  "Breastplate", "Full Plate",      "Enchanted Robes",
-    "Demon's Edge", "Whirlwind",   "Hellforge",       "Armor of the Emberfell",
-};
-
-// Companion lines in the order of the `party` flags.
-constexpr const char* companions[] = {
-    "* Elenium\n", "* Drizzt Do'Urden\n", "* Elminster\n", "* Richard Rahl\n", "* Belgarion\n",
-    "* Elbryan\n", "* Thatch\n",          "* Duran\n",     "* Garath\n",
-};
-
-const char* itemname(const char* const (&names)[12], std::int32_t number) {
-    return number >= 1 && number <= 11 ? names[number] : names[0];
+// An item's name by its number; 0 and anything outside 1..11 is the fallback.
+const char* itemname(const arm (&arms)[armcount], std::int32_t number) {
+    return arms[number >= 1 && number < armcount ? number : 0].name;
 }
 
 void header() {
@@ -62,9 +47,9 @@ void groupmembers(const vars& v) {
     header();
     out() << "Group members:\n";
     bool anyone = false;
-    for (int i = 0; i < 9; ++i) {
-        if (v.party[i] != 1) continue;
-        out() << companions[i];
+    for (const companionrow& c : companions) {
+        if (v.party[c.id] != 1) continue;
+        out() << "* " << c.name << "\n";
         anyone = true;
     }
     if (!anyone) out() << "  none\n";

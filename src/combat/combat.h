@@ -16,16 +16,19 @@ void hpdisp(vars v);       // "HP: hp/maxhp" and "MP: mp/maxmp"
 double wisdom(vars v);     // the spells' cost factor
 double willpower(vars v);  // the spells' power factor
 
+// Where a fight stands: it goes on, the monster is dead, or the knight ran
+// away.
+enum class outcome { fighting, won, fled };
+
 // One whole player's turn: attack, a spell, or a paid flight.
-// outcome: 0 the fight goes on, 1 the monster is dead, 2 the player ran away.
-void battle(int& enemyhp, vars& v, int& outcome);
+void battle(int& enemyhp, vars& v, outcome& result);
 
 // The companions who have joined each strike once.
 void group(int& enemyhp, vars& v);
 
-// 1 when the monster is dead (announced, kill counted), else 0; never
-// returns when the player has fallen.
-int winlose(int enemyhp, vars& v);
+// Won when the monster is dead (announced, kill counted), else fighting;
+// never returns when the player has fallen.
+outcome winlose(int enemyhp, vars& v);
 
 // The death screen; ends the program with status 0.
 [[noreturn]] void die();

@@ -1,40 +1,15 @@
-// The companions' attacks: every companion who has joined strikes once.
+// The companions' attacks: every companion who has joined strikes once, in
+// the order of their turns.
 
 #include <ostream>
 
+#include "character/party.h"
 #include "combat/combat.h"
 #include "console/console.h"
 
 namespace emberfell {
 
 namespace {
-
-struct companionblow {
-    const char* name;  // nullptr for Garath's Cure
-    int damage;        // taken from the monster's hit points
-};
-
-struct companionrow {
-    companion flag;
-    const char* header;
-    companionblow rolls[3];  // for rolls 1, 2 and 3
-};
-
-// In the order they act: flag, header line, then each roll's blow and its
-// damage to the monster.
-// clang-format off
-constexpr companionrow companions[] = {
-    {elenium,   "Elenium attacks\n",   {{"Sword Chop", 1500},     {"Tri-Slash", 4500},      {"Super Nova", 5000}}},
-    {drizzt,    "Drizzt attacks\n",    {{"Twin Scimitars", 1000}, {"Cross Slash", 1500},    {"Flurry", 2000}}},
-    {elminster, "Elminster attacks\n", {{"Wall of Fire", 500},    {"Ice Age", 1000},        {"Hurricane", 2000}}},
-    {belgarion, "Belgarion attacks\n", {{"Slash", 200},           {"Razor Edge", 300},      {"Orb Blast", 500}}},
-    {richard,   "Richard attacks\n",   {{"Seeker Sword", 800},    {"Lightning Surge", 1700}, {"Seeker's Judgement", 2000}}},
-    {elbryan,   "Elbryan attacks\n",   {{"Staff Swipe", 250},     {"Hawkwing", 700},        {"Tempest Strike", 1000}}},
-    {garath,    "Garath attacks\n",    {{nullptr, 0},             {"Fireball", 400},        {"Earthquake", 600}}},
-    {duran,     "Duran attacks\n",     {{"Stab", 50},             {"Slash", 100},           {"Overhead Chop", 200}}},
-    {thatch,    "Thatch attacks\n",    {{"Knife Poke", 1},        {"Knife Slice", 10},      {"Backstab", 20}}},
-};
-// clang-format on
 
 // Garath's Cure: 3 x level + 200, without the power factor, capped at maxhp.
 void garathcure(vars& v) {
@@ -44,19 +19,24 @@ void garathcure(vars& v) {
     if (v.hp > v.maxhp) v.hp = v.maxhp;
 }
 
+void strike(const companionrow& c, int& enemyhp, vars& v) {
+    const companionblow& b = c.rolls[random() - 1];
+    out() << c.fightname << " attacks\n";
+    if (!b.name) {
+        garathcure(v);
+        return;
+    }
+    out() << " " << b.name << ": -" << b.damage << " enemy HP\n";
+    enemyhp = minus(enemyhp, b.damage);
+}
+
 }  // namespace
 
 void group(int& enemyhp, vars& v) {
-    for (const companionrow& c : companions) {
-        if (v.party[c.flag] != 1) continue;
-        const companionblow& b = c.rolls[random() - 1];
-        out() << c.header;
-        if (!b.name) {
-            garathcure(v);
-            continue;
+    for (int turn = 1; turn <= companioncount; ++turn) {
+        for (const companionrow& c : companions) {
+            if (c.turn == turn && v.party[c.id] == 1) strike(c, enemyhp, v);
         }
-        out() << " " << b.name << ": -" << b.damage << " enemy HP\n";
-        enemyhp = minus(enemyhp, b.damage);
     }
     waitkey();
 }

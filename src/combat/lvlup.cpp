@@ -20,7 +20,7 @@ struct statchoice {
 };
 
 // The stat-point prompt's keys: key, the stat, the gain line, and the line
-// for a stat already at 500.
+// for a stat already at its cap.
 constexpr statchoice statchoices[] = {
     {'S', 's', &vars::str, "Strength +1\n", "You already have the max amount of strength!!\n"},
     {'V', 'v', &vars::vit, "Vitality +1\n", "You already have the max amount of vitality!!\n"},
@@ -52,7 +52,7 @@ void fixedgains(vars& v) {
     v.wil = plus(v.wil, 1);
 }
 
-// Three points, placed one at a time; a stat at 500 takes none.
+// Three points, placed one at a time; a stat at its cap takes none.
 void placepoints(vars& v) {
     int placed = 0;
     while (placed < 3) {
@@ -63,7 +63,7 @@ void placepoints(vars& v) {
             invalid();
             continue;
         }
-        if (v.*c->stat >= 500) {
+        if (v.*c->stat >= statcap) {
             out() << c->atmax;
             waitkey();
             continue;
@@ -103,7 +103,7 @@ void lvlup(vars& v) {
     fixedgains(v);
     heal(v);
     const std::int64_t statsum = std::int64_t{v.str} + v.vit + v.wis + v.wil;
-    if (statsum <= 1997) placepoints(v);
+    if (statsum <= 4 * statcap - 3) placepoints(v);  // room for all three
     if (v.level > 99) {
         toplevel(v);
     } else {

@@ -36,17 +36,17 @@ constexpr const char* deathtexts[3] = {
 
 }  // namespace
 
-int winlose(int enemyhp, vars& v) {
+outcome winlose(int enemyhp, vars& v) {
     if (enemyhp <= 0) {
         statcheck(v);
         out() << "\nEnemy defeated!!\n";
         v.kills = plus(v.kills, 1);
         if (v.hp < 0) v.hp = 1;
         waitkey();
-        return 1;
+        return outcome::won;
     }
     if (v.hp <= 0) die();
-    return 0;
+    return outcome::fighting;
 }
 
 void die() {

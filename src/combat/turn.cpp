@@ -6,6 +6,7 @@
 
 #include "character/spellbook.h"
 #include "character/title.h"
+#include "character/yes.h"
 #include "combat/combat.h"
 #include "console/console.h"
 #include "console/input.h"
@@ -113,13 +114,12 @@ bool cast(int& enemyhp, vars& v) {
 }
 
 // True when the player paid and ran; false brings the menu back.
-bool flee(vars& v, int& outcome) {
+bool flee(vars& v, outcome& result) {
     title();
     const int price = times(v.level, 2);
     out() << "You will have to leave " << price << " gold behind to distract the monsters.\n"
           << "Are you going to run away?\n? ";
-    const char answer = readanswer();
-    if (answer != 'y' && answer != 'Y') return false;
+    if (!readyes()) return false;
     if (v.gold < price) {
         out() << "\nnot enough money!!\n";
         waitkey();
@@ -128,13 +128,13 @@ bool flee(vars& v, int& outcome) {
     v.gold = minus(v.gold, price);
     out() << "You ran away!!\n";
     waitkey();
-    outcome = 2;
+    result = outcome::fled;
     return true;
 }
 
 }  // namespace
 
-void battle(int& enemyhp, vars& v, int& outcome) {
+void battle(int& enemyhp, vars& v, outcome& result) {
     bool acted = false;
     enter(scene::fight);
     while (!acted) {
@@ -150,15 +150,15 @@ void battle(int& enemyhp, vars& v, int& outcome) {
                 acted = cast(enemyhp, v);
                 break;
             case 3:
-                acted = flee(v, outcome);
+                acted = flee(v, result);
                 break;
             default:
                 invalid();
                 break;
         }
     }
-    if (outcome == 2) return;
-    outcome = winlose(enemyhp, v);
+    if (result == outcome::fled) return;
+    result = winlose(enemyhp, v);
 }
 
 }  // namespace emberfell

@@ -1,10 +1,10 @@
 #pragma once
 // The bestiary: one constant row per encounter, read by the one encounter
-// routine (encounter.cpp). The rows themselves are in bestiary.cpp.
+// routine (encounter.cpp) and the monster menu. The rows themselves are in
+// bestiary.cpp.
 
+#include <span>
 #include <string_view>
-
-#include "character/record.h"
 
 namespace emberfell {
 
@@ -72,6 +72,7 @@ struct rules {
 // A monster's numbers.
 struct monsterrow {
     beast id;
+    int menu;  // the number that picks it at the monster menu; 0: none
     int starthp;
     int goldbonus;  // gold found = level + this
     int experience;
@@ -85,6 +86,7 @@ inline constexpr char keywait = '~';
 // A monster's texts.
 struct monstertexts {
     beast id;
+    std::string_view name;  // as the monster menu lists it
     std::string_view blownames[3];
     std::string_view intro;
     std::string_view closing;
@@ -94,7 +96,7 @@ struct monstertexts {
 const monsterrow& numbersof(beast b);
 const monstertexts& textsof(beast b);
 
-// One whole fight against this monster (encounter.cpp).
-void encounter(beast b, vars& v);
+// Every monster's numbers, in the order of `beast`.
+std::span<const monsterrow> bestiary();
 
 }  // namespace emberfell

@@ -1,5 +1,4 @@
-// The one encounter routine that every monster of the bestiary fights by,
-// and the entry operations that start it with their monster.
+// The one encounter routine that every monster of the bestiary fights by.
 
 #include <cstdint>
 #include <ostream>
@@ -10,7 +9,6 @@
 #include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
-#include "encounters/bestiary.h"
 #include "encounters/encounters.h"
 
 namespace emberfell {
@@ -108,80 +106,34 @@ void victory(const monsterrow& m, const monstertexts& t, vars& v) {
 
 }  // namespace
 
-// One whole fight against this monster, from its intro to its death (reward
-// paid) or the knight's flight. A lost fight never returns.
 void encounter(beast b, vars& v) {
     const monsterrow& m = numbersof(b);
     const monstertexts& t = textsof(b);
     int enemyhp = m.starthp;
-    int outcome = 0;
+    outcome result = outcome::fighting;
     enter(scene::fight);
     title();
     show(t.intro);
-    while (outcome != 1) {
-        battle(enemyhp, v, outcome);
+    while (result != outcome::won) {
+        battle(enemyhp, v, result);
         out() << "\n";
-        if (outcome == 2 && m.special.canrun) break;
-        if (outcome == 2) {
+        if (result == outcome::fled && m.special.canrun) break;
+        if (result == outcome::fled) {
             out() << "Can't run!!\n\n";
-            outcome = 0;
+            result = outcome::fighting;
         }
-        if (outcome == 0) {
+        if (result == outcome::fighting) {
             monsterblow(m, t, enemyhp, v);
-            outcome = winlose(enemyhp, v);
+            result = winlose(enemyhp, v);
         }
         out() << "\n";
-        if (outcome != 1 && m.special.regenerates != 0) regenerate(m, t, enemyhp);
-        if (outcome == 1 || !m.special.companions) continue;
+        if (result != outcome::won && m.special.regenerates != 0) regenerate(m, t, enemyhp);
+        if (result == outcome::won || !m.special.companions) continue;
         group(enemyhp, v);
-        outcome = winlose(enemyhp, v);
+        result = winlose(enemyhp, v);
     }
-    if (outcome == 1) victory(m, t, v);
+    if (result == outcome::won) victory(m, t, v);
     statcheck(v);
 }
-
-// clang-format off
-void squirrel(vars& v)       { encounter(beast::squirrel, v); }
-void rabbit(vars& v)         { encounter(beast::rabbit, v); }
-void snake(vars& v)          { encounter(beast::snake, v); }
-void imp(vars& v)            { encounter(beast::imp, v); }
-void goblin(vars& v)         { encounter(beast::goblin, v); }
-void bear(vars& v)           { encounter(beast::bear, v); }
-void nightstalker(vars& v)   { encounter(beast::nightstalker, v); }
-void waterele(vars& v)       { encounter(beast::waterele, v); }
-void thief(vars& v)          { encounter(beast::thief, v); }
-void ogre(vars& v)           { encounter(beast::ogre, v); }
-void fireele(vars& v)        { encounter(beast::fireele, v); }
-void genie(vars& v)          { encounter(beast::genie, v); }
-void centaur(vars& v)        { encounter(beast::centaur, v); }
-void harpy(vars& v)          { encounter(beast::harpy, v); }
-void earthele(vars& v)       { encounter(beast::earthele, v); }
-void knight(vars& v)         { encounter(beast::knight, v); }
-void wizard(vars& v)         { encounter(beast::wizard, v); }
-void golem(vars& v)          { encounter(beast::golem, v); }
-void giant(vars& v)          { encounter(beast::giant, v); }
-void basilisk(vars& v)       { encounter(beast::basilisk, v); }
-void windele(vars& v)        { encounter(beast::windele, v); }
-void demon(vars& v)          { encounter(beast::demon, v); }
-void destructionele(vars& v) { encounter(beast::destructionele, v); }
-void sapphiredrag(vars& v)   { encounter(beast::sapphiredrag, v); }
-void emeralddrag(vars& v)    { encounter(beast::emeralddrag, v); }
-void rubydrag(vars& v)       { encounter(beast::rubydrag, v); }
-void diamonddrag(vars& v)    { encounter(beast::diamonddrag, v); }
-void onyxdrag(vars& v)       { encounter(beast::onyxdrag, v); }
-void golddrag(vars& v)       { encounter(beast::golddrag, v); }
-void moondrag(vars& v)       { encounter(beast::moondrag, v); }
-void snape(vars& v)          { encounter(beast::snape, v); }
-void dragonfly(vars& v)      { encounter(beast::dragonfly, v); }
-void shadowcat(vars& v)      { encounter(beast::shadowcat, v); }
-void face(vars& v)           { encounter(beast::face, v); }
-void crystaldrag(vars& v)    { encounter(beast::crystaldrag, v); }
-void guildmaster(vars& v)    { encounter(beast::guildmaster, v); }
-void skeleton(vars& v)       { encounter(beast::skeleton, v); }
-void troll(vars& v)          { encounter(beast::troll, v); }
-void demonlord(vars& v)      { encounter(beast::demonlord, v); }
-void kingdrag1(vars& v)      { encounter(beast::kingdrag1, v); }
-void kingdrag2(vars& v)      { encounter(beast::kingdrag2, v); }
-// clang-format on
 
 }  // namespace emberfell

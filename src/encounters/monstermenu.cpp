@@ -1,6 +1,8 @@
 // The monster menu: the player picks a monster by number and fights it.
 
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "character/title.h"
 #include "console/console.h"
@@ -10,51 +12,22 @@
 namespace emberfell {
 namespace {
 
-// Number typed, encounter fought. 1 to 30 are on the screen; the last five
-// numbers are shown nowhere in the game.
-struct choice {
-    int number;
-    void (*fight)(vars&);
-};
+// The menu lists the monsters numbered 1 to 30, in two columns; the numbers
+// of the few others are shown nowhere in the game.
+constexpr int listed = 30;
 
-constexpr choice monsterchoices[] = {
-    {1, squirrel},        {2, rabbit},
-    {3, snake},           {4, imp},
-    {5, goblin},          {6, bear},
-    {7, nightstalker},    {8, waterele},
-    {9, thief},           {10, ogre},
-    {11, fireele},        {12, genie},
-    {13, centaur},        {14, harpy},
-    {15, earthele},       {16, knight},
-    {17, wizard},         {18, golem},
-    {19, giant},          {20, basilisk},
-    {21, windele},        {22, demon},
-    {23, destructionele}, {24, sapphiredrag},
-    {25, emeralddrag},    {26, rubydrag},
-    {27, diamonddrag},    {28, onyxdrag},
-    {29, golddrag},       {30, moondrag},
-    {619, snape},         {894, dragonfly},
-    {3692, shadowcat},    {35420, crystaldrag},
-    {91890, face},
-};
-
+// "7) Night Stalker" padded to 26 characters, then "22) Demon".
 void monsterlist() {
-    out() << "1) Rabid Squirrel         16) Corrupted Knight\n"
-             "2) Killer Rabbit          17) Evil Wizard\n"
-             "3) Snake                  18) Golem\n"
-             "4) Imp                    19) Giant\n"
-             "5) Goblin                 20) Basilisk\n"
-             "6) Bear                   21) Wind Elemental\n"
-             "7) Night Stalker          22) Demon\n"
-             "8) Water Elemental        23) Destruction Elemental\n"
-             "9) Thief                  24) Sapphire Dragon\n"
-             "10) Ogre                  25) Emerald Dragon\n"
-             "11) Fire Elemental        26) Ruby Dragon\n"
-             "12) Genie                 27) Diamond Dragon\n"
-             "13) Centaur               28) Onyx Dragon\n"
-             "14) Harpy                 29) Gold Dragon\n"
-             "15) Earth Elemental       30) Moon Dragon\n"
-             "00) I do not wish to fight at this time\n"
+    std::string_view names[listed + 1];
+    for (const monsterrow& m : bestiary()) {
+        if (m.menu >= 1 && m.menu <= listed) names[m.menu] = textsof(m.id).name;
+    }
+    for (int n = 1; n <= listed / 2; ++n) {
+        std::string left = std::to_string(n) + ") " + std::string(names[n]);
+        left.resize(26, ' ');
+        out() << left << n + listed / 2 << ") " << names[n + listed / 2] << "\n";
+    }
+    out() << "00) I do not wish to fight at this time\n"
              "Enter monster number: ";
 }
 
@@ -65,9 +38,9 @@ void monster(vars& v) {
     title();
     monsterlist();
     const int number = readnumber();
-    for (const choice& c : monsterchoices) {
-        if (c.number == number) {
-            c.fight(v);
+    for (const monsterrow& m : bestiary()) {
+        if (number != 0 && m.menu == number) {
+            encounter(m.id, v);
             return;
         }
     }

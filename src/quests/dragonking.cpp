@@ -1,13 +1,5 @@
 // Quest 8: The King of Dragons, the fork in the cave, the ending and the
-// score. It never returns: the program ends after the score screen.
-#include <array>
-#include <ostream>
-
-#include "character/title.h"
-#include "console/console.h"
-#include "console/input.h"
-#include "encounters/encounters.h"
-#include "quests/quests.h"
+// score. Its story ends the game: the program ends after the score screen.
 #include "quests/script.h"
 
 namespace emberfell {
@@ -15,9 +7,27 @@ namespace emberfell {
 namespace {
 
 using enum act;
+using enum beast;
 
-// From the mountain to the fork in the cave.
-constexpr step tothefork[] = {
+// The two ways from the fork: 1 the light to the left, 2 the darkness.
+constexpr step leftpath[] = {
+    {print, "\nYou come upon several diamond dragons\n"},
+    {fight, diamonddrag, 3},
+    {clear},
+    {print, "You killed all three diamond dragons!!\n"},
+    {wait},
+};
+constexpr step rightpath[] = {
+    {print, "\nYou come upon a pair of onyx dragons\n"},
+    {fight, onyxdrag, 2},
+    {clear},
+    {print, "You killed both onyx dragons!!\n"},
+    {wait},
+};
+constexpr std::span<const step> paths[] = {leftpath, rightpath};
+
+constexpr step dragonkingsteps[] = {
+    // From the mountain to the fork in the cave.
     {clear},
     {print, "You head towards the Mountain of Sorrow where the King of Dragons dwells\n"},
     {wait},
@@ -91,27 +101,8 @@ constexpr step tothefork[] = {
      "You see a glimmer of light to the left and\n"
      "absolute darkness to the right\n"},
     {wait},
-};
-
-// The two ways from the fork: 1 the light to the left, 2 the darkness.
-constexpr step leftpath[] = {
-    {print, "\nYou come upon several diamond dragons\n"},
-    {fight, diamonddrag, 3},
-    {clear},
-    {print, "You killed all three diamond dragons!!\n"},
-    {wait},
-};
-constexpr step rightpath[] = {
-    {print, "\nYou come upon a pair of onyx dragons\n"},
-    {fight, onyxdrag, 2},
-    {clear},
-    {print, "You killed both onyx dragons!!\n"},
-    {wait},
-};
-constexpr std::array<std::span<const step>, 2> paths = {leftpath, rightpath};
-
-// From the far side of the fork to the plaque on the statue.
-constexpr step totheking[] = {
+    {fork, "Go 1) left or 2) right? ", paths},
+    // From the far side of the fork to the plaque on the statue.
     {print, "You drink a Potion of Recovery\n"},
     {recover},
     {wait},
@@ -254,37 +245,21 @@ constexpr step totheking[] = {
      "remembered in our\n"
      "hearts\n"},
     {wait},
+    {ending},
 };
-
-// The fork: asked until the answer is 1 or 2. Anything else, a word
-// included, is asked again.
-int choosepath() {
-    int path = 0;
-    while (path != 1 && path != 2) {
-        out() << "Go 1) left or 2) right? ";
-        path = readnumber();
-        if (path != 1 && path != 2) invalid();
-    }
-    return path;
-}
-
-// The score is the number of monsters killed in the whole game.
-void scorescreen(const vars& v) {
-    enter(scene::theend);
-    title();
-    out() << "                              Game Completed!!\n\n"
-          << "Score: " << v.kills;
-    waitkey();
-}
 
 }  // namespace
 
-void dragonking(vars& v) {
-    playsteps(v, tothefork);
-    playsteps(v, paths[static_cast<std::size_t>(choosepath() - 1)]);
-    playsteps(v, totheking);
-    scorescreen(v);
-    end(0);
-}
+const quest dragonking = {
+    "The King of Dragons\n\n"
+    "Reward: The respect and honor of everyone in the kingdom\n"
+    "Info:\n"
+    " It is now time for you to take on the King of Dragons.\n"
+    " This old dragon has reigned terror over our land for way too\n"
+    " long now. You have advanced far in your travels. You will either\n"
+    " kill the dragon or die trying.\n\n",
+    dragonkingsteps,
+    {},
+};
 
 }  // namespace emberfell

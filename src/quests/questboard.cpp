@@ -2,27 +2,38 @@
 #include <ostream>
 
 #include "character/title.h"
+#include "character/yes.h"
 #include "console/console.h"
-#include "console/input.h"
-#include "quests/notices.h"
 #include "quests/quests.h"
+#include "quests/script.h"
 
 namespace emberfell {
+
+namespace {
+
+constexpr const quest* book[] = {
+    &goblinden, &animaltrouble, &ogreforest, &centaurraiding,
+    &harpies,   &corruption,    &demontrace, &dragonking,
+};
+
+}  // namespace
+
+std::span<const quest* const> questbook() {
+    return book;
+}
 
 void quests(vars& v) {
     enter(scene::questboard);
     title();
     out() << "Quest Board:\n";
-    const std::span<const notice> board = questnotices();
-    if (v.quest < 1 || v.quest > static_cast<int>(board.size())) {
+    if (v.quest < 1 || v.quest > static_cast<int>(std::size(book))) {
         out() << "No messages on the quest board\n";
         waitkey();
         return;
     }
-    const notice& n = board[static_cast<std::size_t>(v.quest - 1)];
-    out() << n.text << "Would you like to take this quest? ";
-    const char answer = readanswer();
-    if (answer == 'y' || answer == 'Y') n.script(v);
+    const quest& q = *book[v.quest - 1];
+    out() << q.notice << "Would you like to take this quest? ";
+    if (readyes()) takequest(v, q);
 }
 
 }  // namespace emberfell

@@ -6,13 +6,36 @@
 #include "character/title.h"
 #include "combat/combat.h"
 #include "console/console.h"
+#include "console/input.h"
+#include "encounters/encounters.h"
 
 namespace emberfell {
 
 namespace {
 
-void fight(vars& v, fightroutine monster, int times) {
-    for (int i = 0; i < times; ++i) monster(v);
+void fight(vars& v, beast monster, int times) {
+    for (int i = 0; i < times; ++i) encounter(monster, v);
+}
+
+// The way taken: asked until the answer is one of the ways' numbers.
+std::span<const step> fork(const step& s) {
+    int way = 0;
+    while (way < 1 || way > s.amount) {
+        out() << s.text;
+        way = readnumber();
+        if (way < 1 || way > s.amount) invalid();
+    }
+    return s.ways[way - 1];
+}
+
+// The score is the number of monsters killed in the whole game.
+[[noreturn]] void ending(const vars& v) {
+    enter(scene::theend);
+    title();
+    out() << "                              Game Completed!!\n\n"
+          << "Score: " << v.kills;
+    waitkey();
+    end(0);
 }
 
 void take(vars& v, const step& s) {
@@ -25,10 +48,10 @@ void take(vars& v, const step& s) {
             out() << s.text;
             break;
         case act::say:
-            out() << knightname(v) << s.text;
+            out() << shownname(v) << s.text;
             break;
         case act::name:
-            out() << knightname(v);
+            out() << shownname(v);
             break;
         case act::wait:
             waitkey();
@@ -48,13 +71,12 @@ void take(vars& v, const step& s) {
         case act::recover:
             heal(v);
             break;
+        case act::fork:
+            playsteps(v, fork(s));
+            break;
+        case act::ending:
+            ending(v);
     }
-}
-
-}  // namespace
-
-void playsteps(vars& v, std::span<const step> steps) {
-    for (const step& s : steps) take(v, s);
 }
 
 void closing(vars& v, const questreward& r) {
@@ -72,7 +94,18 @@ void closing(vars& v, const questreward& r) {
     lvlup(v);
 }
 
-std::string_view knightname(const vars& v) {
+}  // namespace
+
+void playsteps(vars& v, std::span<const step> steps) {
+    for (const step& s : steps) take(v, s);
+}
+
+void takequest(vars& v, const quest& q) {
+    playsteps(v, q.steps);
+    closing(v, q.reward);
+}
+
+std::string_view shownname(const vars& v) {
     const char* last = std::end(v.name);
     return std::string_view(v.name,
                             static_cast<std::size_t>(std::find(v.name, last, '\0') - v.name));

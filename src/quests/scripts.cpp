@@ -1,6 +1,5 @@
-// Quests 1 to 7, each a list of steps and its closing.
-#include "encounters/encounters.h"
-#include "quests/quests.h"
+// Quests 1 to 7: each its steps, then its row: the notice, the steps and
+// the reward.
 #include "quests/script.h"
 
 namespace emberfell {
@@ -8,6 +7,7 @@ namespace emberfell {
 namespace {
 
 using enum act;
+using enum beast;
 
 // Quest 1: Den of Goblins.
 constexpr step goblindensteps[] = {
@@ -86,7 +86,6 @@ constexpr step goblindensteps[] = {
     {join, thatch},
     {wait},
 };
-constexpr questreward goblindenreward = {100, 200, 100, 0};
 
 // Quest 2: Animal Trouble.
 constexpr step animaltroublesteps[] = {
@@ -153,7 +152,6 @@ constexpr step animaltroublesteps[] = {
      "Now you can collect your reward.\n"},
     {wait},
 };
-constexpr questreward animaltroublereward = {100, 300, 200, 0};
 
 // Quest 3: Ogres in the Forest.
 constexpr step ogreforeststeps[] = {
@@ -183,9 +181,6 @@ constexpr step ogreforeststeps[] = {
      "and head back for your reward.\n"},
     {wait},
 };
-// The magic potion (50 more maximum MP) raises the maximum only; the current
-// MP stays.
-constexpr questreward ogreforestreward = {150, 350, 450, 50};
 
 // Quest 4: Centaur Raiding Party.
 constexpr step centaurraidingsteps[] = {
@@ -236,7 +231,6 @@ constexpr step centaurraidingsteps[] = {
     {print, "You smile to yourself and head to collect your reward\n"},
     {wait},
 };
-constexpr questreward centaurraidingreward = {300, 500, 750, 0};
 
 // Quest 5: Harpy Horse Stealers. Duran fights beside the knight from the
 // moment the knight joins him, before he says that he has joined.
@@ -312,7 +306,6 @@ constexpr step harpiessteps[] = {
     {print, "Duran joined your party!!\n"},
     {wait},
 };
-constexpr questreward harpiesreward = {300, 700, 1000, 0};
 
 // Quest 6: Corruption. The wizards' potions go past the limits until the
 // limit check that ends the guild master's fight.
@@ -399,7 +392,6 @@ constexpr step corruptionsteps[] = {
     {print, "Your job here is finished\n"},
     {wait},
 };
-constexpr questreward corruptionreward = {500, 1000, 1500, 0};
 
 // Quest 7: A Demonic Trace.
 constexpr step demontracesteps[] = {
@@ -459,43 +451,90 @@ constexpr step demontracesteps[] = {
     {gold, 850},
     {wait},
 };
-constexpr questreward demontracereward = {700, 1200, 2500, 0};
 
 }  // namespace
 
-void goblinden(vars& v) {
-    playsteps(v, goblindensteps);
-    closing(v, goblindenreward);
-}
+const quest goblinden = {
+    "Den of Goblins\n\n"
+    "Reward: 200 gold\n"
+    "Info:\n"
+    " Need someone to clear out a den of goblins near the outskirts\n"
+    " of town. 5 to 10 goblins estimated to live there. A reward is\n"
+    " offered of 200 gold\n\n",
+    goblindensteps,
+    {100, 200, 100, 0},
+};
 
-void animaltrouble(vars& v) {
-    playsteps(v, animaltroublesteps);
-    closing(v, animaltroublereward);
-}
+const quest animaltrouble = {
+    "Animal Trouble\n\n"
+    "Reward: 300 gold\n"
+    "Info:\n"
+    " Need someone to check out a bunch of animals near my house.\n"
+    " Animals suspected to have rabies. They have taken over the\n"
+    " barn and killed some livestock. Reward offered.\n\n",
+    animaltroublesteps,
+    {100, 300, 200, 0},
+};
 
-void ogreforest(vars& v) {
-    playsteps(v, ogreforeststeps);
-    closing(v, ogreforestreward);
-}
+// The magic potion (50 more maximum MP) raises the maximum only; the current
+// MP stays.
+const quest ogreforest = {
+    "Ogres in the Forest\n\n"
+    "Reward: 350 gold\n"
+    "        Magic potion\n"
+    "Info:\n"
+    " There are ogres in the forest!! I saw them!! Please kill\n"
+    " them before they reach the village. A reward of gold is offered\n"
+    " and a potion of my own design. Someone please help!!\n\n",
+    ogreforeststeps,
+    {150, 350, 450, 50},
+};
 
-void centaurraiding(vars& v) {
-    playsteps(v, centaurraidingsteps);
-    closing(v, centaurraidingreward);
-}
+const quest centaurraiding = {
+    "Centaur Raiding Party\n\n"
+    "Reward: 500 gold\n"
+    "Info:\n"
+    " A centaur raiding party has been attacking caravans\n"
+    " on trade routes to our kingdom. This has been damaging\n"
+    " business and the people's moral. Someone please rid us\n"
+    " of these beasts.\n\n",
+    centaurraidingsteps,
+    {300, 500, 750, 0},
+};
 
-void harpies(vars& v) {
-    playsteps(v, harpiessteps);
-    closing(v, harpiesreward);
-}
+const quest harpies = {
+    "Harpy Horse Stealers\n\n"
+    "Reward: 700 gold\n"
+    "Info:\n"
+    " Harpies are tormenting my cows and stealing my horses!!\n"
+    " Seeking adventurer to rid my farm of these annoying creatures.\n"
+    " Reward offered. Please hurry.\n\n",
+    harpiessteps,
+    {300, 700, 1000, 0},
+};
 
-void corruption(vars& v) {
-    playsteps(v, corruptionsteps);
-    closing(v, corruptionreward);
-}
+const quest corruption = {
+    "Corruption\n\n"
+    "Reward: 1000 gold\n"
+    "Info:\n"
+    " I've heard of a dark guild. Thieves are plentiful in this evil\n"
+    " place. Knights and wizards who have lost their souls come to\n"
+    " this place to conspire against the forces of good. Someone\n"
+    " please cleanse our land of this menace!!\n\n",
+    corruptionsteps,
+    {500, 1000, 1500, 0},
+};
 
-void demontrace(vars& v) {
-    playsteps(v, demontracesteps);
-    closing(v, demontracereward);
-}
+const quest demontrace = {
+    "A Demonic Trace\n\n"
+    "Reward: 1200 gold\n"
+    "Info:\n"
+    " I sense great evil in the darkest part of the forest. Several\n"
+    " people have tried to find what lies in there but none so\n"
+    " far have come out alive. Someone please investigate. Something\n"
+    " is wrong.\n\n",
+    demontracesteps,
+    {700, 1200, 2500, 0},
+};
 
 }  // namespace emberfell

@@ -30,27 +30,25 @@ void newknight(vars& v) {
     waitkey();
 }
 
-bool knightexists(char answer) {
-    return answer == 'n' || answer == 'N' || answer == 'l' || answer == 'L';
-}
-
 }  // namespace
 
-void startmenu(vars& v, char& answer) {
-    while (!knightexists(answer)) {
+void startmenu(vars& v) {
+    bool knight = false;
+    while (!knight) {
         enter(scene::startmenu);
         title();
         out() << "(N)ew Game\n(L)oad Game\n(S)tory\n(I)nstructions\n(C)redits\n? ";
-        answer = readanswer();
+        const char answer = readanswer();
         discardline();
         switch (answer) {
             case 'n':
             case 'N':
                 newknight(v);
+                knight = true;
                 break;
             case 'l':
             case 'L':
-                zload(v, answer);
+                knight = zload(v);
                 break;
             case 's':
             case 'S':
@@ -71,10 +69,10 @@ void startmenu(vars& v, char& answer) {
     }
 }
 
-void mainmenu(vars& v, char& answer) {
+void mainmenu(vars& v) {
+    char answer = 0;
     do {
         statcheck(v);
-        answer = 0;
         enter(scene::mainmenu);
         title();
         out() << "(M)onsters\n(Q)uest\n(B)lacksmith\nMa(g)ic Shop\n"
@@ -124,10 +122,9 @@ void mainmenu(vars& v, char& answer) {
 
 int play() {
     vars v;
-    char answer = 0;
     titlescreen();
-    startmenu(v, answer);
-    mainmenu(v, answer);
+    startmenu(v);
+    mainmenu(v);
     return 0;
 }
 

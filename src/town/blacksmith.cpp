@@ -5,55 +5,80 @@
 #include <ostream>
 #include <string>
 
+#include "character/arms.h"
 #include "character/title.h"
 #include "console/console.h"
 #include "console/input.h"
-#include "town/stock.h"
 #include "town/town.h"
 
 namespace emberfell {
 
 namespace {
 
+// Weapons, then armour: the heading they are listed under, and the record's
+// fields a purchase sets (the attack or defense value, and the number the
+// character sheet names).
+struct kind {
+    const char* heading;
+    const arm* arms;
+    std::int32_t vars::*value;
+    std::int32_t vars::*number;
+};
+
+constexpr kind kinds[] = {
+    {"#   Weapon               Attack Value      Cost\n", weapons, &vars::atk, &vars::weapon},
+    {"#   Armor                Defense Value     Cost\n", armors, &vars::def, &vars::armor},
+};
+
 // "4)  Long Sword --------- 20 -------------- 325": the choice, the name, the
 // value and the price, with dashes to fixed widths.
-std::string listline(int choice, const item& it) {
+std::string listline(int choice, const arm& a) {
     std::string number = std::to_string(choice) + ")";
-    std::string name = std::string(it.name) + " ";
-    std::string value = std::to_string(it.value) + " ";
+    std::string name = std::string(a.listed ? a.listed : a.name) + " ";
+    std::string value = std::to_string(a.value) + " ";
     number.resize(4, ' ');
     name.resize(20, '-');
     value.resize(17, '-');
-    return number + name + " " + value + " " + std::to_string(it.price) + "\n";
+    return number + name + " " + value + " " + std::to_string(a.price) + "\n";
 }
 
+// Every item for sale, numbered from 1 in the order of the list.
 void pricelist() {
     out() << "Listen kid, I've got a schedule to keep, so hurry up. Wadda ya want?\n";
-    const itemkind* listed = nullptr;
-    for (int choice = 1; choice <= stocksize; ++choice) {
-        const item& it = stock[choice - 1];
-        if (it.kind != listed) out() << it.kind->heading;
-        listed = it.kind;
-        out() << listline(choice, it);
+    int choice = 0;
+    for (const kind& k : kinds) {
+        out() << k.heading;
+        for (int n = 0; n < armcount; ++n) {
+            if (k.arms[n].price > 0) out() << listline(++choice, k.arms[n]);
+        }
     }
-    out() << "21) I don't want anything\n";
-}
-
-// The item of a choice, or none when the choice names nothing.
-const item* itemfor(int choice) {
-    return choice >= 1 && choice <= stocksize ? &stock[choice - 1] : nullptr;
+    out() << choice + 1 << ") I don't want anything\n";
 }
 
 // Sold without a word: the main menu shows straight away.
-void buy(vars& v, const item& it) {
-    if (v.gold < it.price) {
+void buy(vars& v, const kind& k, int number) {
+    const arm& a = k.arms[number];
+    if (v.gold < a.price) {
         out() << "\nnot enough money!!\n";
         waitkey();
         return;
     }
-    v.gold = minus(v.gold, it.price);
-    v.*(it.kind->value) = it.value;
-    v.*(it.kind->number) = it.number;
+    v.gold = minus(v.gold, a.price);
+    v.*k.value = a.value;
+    v.*k.number = number;
+}
+
+// The item a choice names, as numbered in the list; false when it names none.
+bool sell(vars& v, int choice) {
+    for (const kind& k : kinds) {
+        for (int n = 0; n < armcount && choice >= 1; ++n) {
+            if (k.arms[n].price > 0 && --choice == 0) {
+                buy(v, k, n);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -63,10 +88,7 @@ void blacksmith(vars& v) {
     title();
     pricelist();
     out() << "Gold: " << std::setw(5) << v.gold << "      ? ";
-    if (const item* it = itemfor(readnumber())) {
-        buy(v, *it);
-        return;
-    }
+    if (sell(v, readnumber())) return;
     out() << "Then LEAVE!!";
     waitkey();
 }

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "character/title.h"
+#include "character/yes.h"
 #include "console/console.h"
-#include "console/input.h"
 #include "town/town.h"
 
 namespace emberfell {
@@ -20,8 +20,7 @@ void inn(vars& v) {
           << "Gold: " << std::setw(5) << v.gold << "\n"
           << "Cost: " << price << " gold\n"
           << "Would you like to rest? ";
-    const char answer = readanswer();
-    if (answer != 'y' && answer != 'Y') {
+    if (!readyes()) {
         out()
             << "\nNo? Well then, what are you doing here? GET OUT!! You're holding up business.\n";
     } else if (price > v.gold) {

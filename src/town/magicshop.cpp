@@ -7,6 +7,7 @@
 
 #include "character/spellbook.h"
 #include "character/title.h"
+#include "character/yes.h"
 #include "console/console.h"
 #include "console/input.h"
 #include "town/potions.h"
@@ -36,8 +37,7 @@ void learnspell(vars& v) {
     out() << "Gold: " << std::setw(5) << v.gold << "\n"
           << "Cost: " << std::setw(5) << price << "\n"
           << "Would you like to buy the " << s->name << " spell? ";
-    const char answer = readanswer();
-    if (answer != 'y' && answer != 'Y') {
+    if (!readyes()) {
         out() << "\nAh, well...\n";
     } else if (price > v.gold) {
         out() << "\nnot enough money\n";

@@ -9,6 +9,8 @@
 #include <filesystem>
 
 #include "console/input.h"
+#include "support/knights.h"
+#include "support/scratch.h"
 #include "support/session.h"
 
 namespace emberfell::testing {
@@ -17,8 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-const std::string aylafile =
-    "10\n1\n1\n1\n1\n0\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\nAyla\n";
+const std::string aylafile = savefile("Ayla");
 
 std::string crlf(const std::string& text) {
     std::string ends;
@@ -52,21 +53,19 @@ std::string save(const vars& v, const std::string& typed = "y\n", bool writes = 
 // Load by the typed name; `shown` gets the screen and the start menu's answer.
 vars load(const std::string& name, std::string* shown = nullptr) {
     vars v;
-    char answer = 'l';
+    bool loaded = false;
     Session s(name + "\n");
-    const std::string screen = s.run([&] { zload(v, answer); });
-    if (shown) *shown = screen + answer;
+    const std::string screen = s.run([&] { loaded = zload(v); });
+    if (shown) *shown = screen + (loaded ? "l" : "0");
     return v;
 }
 
 TEST(SaveFile, EveryLineInItsPlaceThroughSaveAndLoad) {
-    TempDir dir;
+    Scratch dir;
     EXPECT_EQ(save(ayla, "no\n"), asked + "                                not saved\n\n[key]");
     EXPECT_EQ(save(ayla), saving + "                                saved\n\n[key]");
-    EXPECT_EQ(readfile("saves/Ayla"), saved(aylafile));
+    EXPECT_EQ(dir.read("saves/Ayla"), saved(aylafile));
     // Every line a value of its own, under a name with blanks.
-    std::string text;
-    for (int line = 1; line <= 28; ++line) text += std::to_string(line) + "\n";
     // clang-format off
     const vars bold{.maxhp = 1, .str = 2, .vit = 3, .atk = 4, .def = 5, .gold = 6, .level = 7,
                     .exp = 8, .expneed = 9, .maxmp = 10, .kills = 11, .quest = 17, .hp = 12,
@@ -74,18 +73,19 @@ TEST(SaveFile, EveryLineInItsPlaceThroughSaveAndLoad) {
                     .name = "Sir Ayla the Bold", .party = {18, 19, 20, 21, 22, 23, 24, 25, 26}};
     // clang-format on
     save(bold);
-    EXPECT_EQ(readfile("saves/Sir Ayla the Bold"), saved(text + "Sir Ayla the Bold\n"));
+    const std::string text = savefile("Sir Ayla the Bold", bold);
+    EXPECT_EQ(dir.read("saves/Sir Ayla the Bold"), saved(text));
     std::string shown;
-    EXPECT_EQ(savetext(load("Sir Ayla the Bold", &shown)), text + "Sir Ayla the Bold\n");
+    EXPECT_EQ(savetext(load("Sir Ayla the Bold", &shown)), text);
     EXPECT_EQ(shown, loading + "                                  loaded\n\n[key]l");
     EXPECT_EQ(std::distance(fs::directory_iterator("saves"), {}), 2);  // nothing else left behind
 }
 
 TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
-    TempDir dir;
+    Scratch dir;
     fs::create_directories("saves/a");
-    writefile("saves/a/b", aylafile);
-    writefile("Ayla", aylafile);
+    dir.write("saves/a/b", aylafile);
+    dir.write("Ayla", aylafile);
     for (const char* name : {"Nobody", "a", "", ".", "..", "a/b", "../Ayla"}) {
         std::string shown;
         EXPECT_EQ(savetext(load(name, &shown)), savetext(vars{})) << name;
@@ -94,11 +94,11 @@ TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
     for (const vars& v : {vars{.name = "."}, vars{.name = ".."}, vars{.name = "a/b"}})
         EXPECT_EQ(save(v), saving + openerror) << v.name;
     // Hand-edited files load without harm.
-    writefile("saves/Ayla", "42" + crlf(aylafile.substr(2)));
+    dir.write("saves/Ayla", "42" + crlf(aylafile.substr(2)));
     EXPECT_EQ(savetext(load("Ayla")), "42" + aylafile.substr(2));
     // Words that are no numbers leave their field, numbers beyond 32 bits are
     // cut to the range, and a short file keeps the rest and the typed name.
-    writefile("saves/Ayla", "500\nabc\n99999999999999999999\n-99999999999999999999\n+12\n");
+    dir.write("saves/Ayla", "500\nabc\n99999999999999999999\n-99999999999999999999\n+12\n");
     const vars edited{.maxhp = 500, .vit = INT_MAX, .atk = INT_MIN, .def = 12, .name = "Ayla"};
     EXPECT_EQ(savetext(load("Ayla")), savetext(edited));
     // The name is the line after the 28th number's, without control codes;
@@ -110,7 +110,7 @@ TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
                                     {"\n\0Nul\n"s, "Nul"},
                                     {"\n\xC3\n"s, "Ayla"},
                                     {"\n\x1b[2J\x07\r\n"s, "Ayla"}}) {
-        writefile("saves/Ayla", numbers + end);
+        dir.write("saves/Ayla", numbers + end);
         EXPECT_EQ(load("Ayla").name, std::string(name)) << end;
         EXPECT_EQ(savename(numbers + end, "Ayla"), name) << end;
     }
@@ -119,7 +119,7 @@ TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
     // Fourteen letters of two bytes each: the name keeps twelve of them whole.
     std::string name;
     for (int i = 0; i < 14; ++i) name += "\xC3\x86";
-    writefile("saves/Ayla", aylafile.substr(0, aylafile.size() - 5) + name + "\n");
+    dir.write("saves/Ayla", aylafile.substr(0, aylafile.size() - 5) + name + "\n");
     EXPECT_EQ(load("Ayla").name, name.substr(0, 24));
     EXPECT_EQ(cutname(name + "x"), name.substr(0, 24));
     EXPECT_EQ(cutname("Ayla \xE2\x9C\x93"), "Ayla \xE2\x9C\x93");  // whole: kept
@@ -127,13 +127,13 @@ TEST(LoadFile, RefusesWhatIsNoSaveAndTakesHandEditedFiles) {
 }
 
 TEST(SaveFailure, PreviousSaveStaysWholeAndLoadable) {
-    TempDir dir;
+    Scratch dir;
     const vars old{.gold = 100, .name = "Ayla"}, next{.gold = 999, .name = "Ayla"};
     const std::string failed =
         saving + "                  An error occured while writing the file\n\n[key]";
     save(old);
     EXPECT_EQ(save(next, "y\n", false), failed);
-    EXPECT_EQ(readfile("saves/Ayla"), saved(savetext(old)));
+    EXPECT_EQ(dir.read("saves/Ayla"), saved(savetext(old)));
     EXPECT_EQ(load("Ayla").gold, 100);
     // With room again, the next save takes the old one's place.
     save(next);

@@ -1,11 +1,18 @@
 // The prompts' readers with what a player, a pipe or a junk file can give them:
-// non-numbers, numbers beyond 32 bits, NUL bytes, CR LF line ends, end of input.
+// non-numbers, numbers beyond 32 bits, NUL bytes, CR LF line ends, end of input;
+// and junk at every number prompt of the game.
 
 #include "console/input.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "combat/combat.h"
+#include "encounters/encounters.h"
+#include "quests/script.h"
 #include "support/session.h"
+#include "town/town.h"
 
 namespace emberfell::testing {
 namespace {
@@ -80,6 +87,39 @@ TEST(Input, EndOfInputEndsTheProgramWithStatusZero) {
         expectend(typed, readnumber);
     expectend("  \n\n ", readanswer);
     expectend("Ayla\n", readname);
+}
+
+// Junk at any number prompt (a word, a number beyond 32 bits) is taken as 0,
+// a number that names nothing there, and the rest of its line is gone.
+TEST(Input, JunkAtEveryNumberPromptIsTakenAsZero) {
+    int enemyhp = 1;
+    outcome result = outcome::fighting;
+    const step left[] = {{act::print, "left\n"}}, right[] = {{act::print, "right\n"}};
+    const std::span<const step> ways[] = {left, right};
+    const step fork[] = {{act::fork, "Which way? ", ways}};
+    const std::function<void(vars&)> fight = [&](vars& v) { battle(enemyhp, v, result); };
+    const struct {
+        std::function<void(vars&)> place;
+        const char* before;  // typed before the prompt
+        const char* after;   // typed after it, to the end of the visit
+    } prompts[] = {{monster, "", ""},
+                   {blacksmith, "", ""},
+                   {magicshop, "", ""},
+                   {fight, "", "1\n"},     // the fight's menu
+                   {fight, "2\n", "1\n"},  // the spell list
+                   {[&](vars& v) { playsteps(v, fork); }, "", "1\n"}};
+    for (const auto& p : prompts) {
+        const auto typed = [&](const std::string& answer) {
+            vars v{.spells = 1};
+            enemyhp = 1;
+            Session s(p.before + answer + "\n" + p.after + "q\n");
+            const std::string shown = s.run([&] { p.place(v); });
+            return shown + readanswer();
+        };
+        const std::string zero = typed("0");
+        for (const char* junk : {"abc def", "99999999999 x"})
+            EXPECT_EQ(typed(junk), zero) << p.before << junk;
+    }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "console/console.h"
-#include "support/session.h"
+#include "support/scratch.h"
 
 namespace emberfell::testing {
 namespace {
@@ -26,20 +26,20 @@ TEST(WindowsConsole, TakesOnlyNamesWindowsKeepsAsTheyAre) {
 }
 
 TEST(WindowsConsole, WritesSavesWholeWithWindowsLineEnds) {
-    TempDir dir;
+    Scratch dir;
     Console& windows = platformconsole();
     fs::create_directories("saves/Anna");
     // Left by a game that was killed while it saved; and a knight named like
     // the unfinished save of a game gone, which stays.
-    writefile("saves/.emberfell-unfinished-4000000-0", "1\n");
-    writefile("saves/.emberfell-unfinished-8-0", "1\n");
+    dir.write("saves/.emberfell-unfinished-4000000-0", "1\n");
+    dir.write("saves/.emberfell-unfinished-8-0", "1\n");
     EXPECT_EQ(windows.writewhole("saves/Ann", "1\n2\nAnn\n"), Written::whole);
     EXPECT_EQ(windows.writewhole("saves/Ann", "3\n4\nAnn\n"), Written::whole);
-    EXPECT_EQ(readfile("saves/Ann"), "3\r\n4\r\nAnn\r\n");
+    EXPECT_EQ(dir.read("saves/Ann"), "3\r\n4\r\nAnn\r\n");
     EXPECT_EQ(windows.writewhole("saves/Anna", "1\n"), Written::unopened);
     fs::permissions("saves/Ann", fs::perms::owner_read);
     EXPECT_EQ(windows.writewhole("saves/Ann", "5\n"), Written::unopened);
-    EXPECT_EQ(readfile("saves/Ann"), "3\r\n4\r\nAnn\r\n");
+    EXPECT_EQ(dir.read("saves/Ann"), "3\r\n4\r\nAnn\r\n");
     fs::permissions("saves/Ann", fs::perms::owner_all);
     EXPECT_EQ(std::distance(fs::directory_iterator("saves"), {}), 3);
 }

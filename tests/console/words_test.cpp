@@ -89,7 +89,7 @@ Goodbye!!
 
 TEST(Words, AFightsNextTurnSaysWhatChanged) {
     vars v;  // a new knight: 4 a blow, and the squirrel's claw takes 1 HP
-    EXPECT_EQ(said("1\n1\n", {1, 1, 1, 1}, [&] { squirrel(v); }), R"(Emberfell
+    EXPECT_EQ(said("1\n1\n", {1, 1, 1, 1}, [&] { encounter(beast::squirrel, v); }), R"(Emberfell
 
 You found a rabid squirrel
 (Press any key.)

@@ -1,7 +1,7 @@
 #pragma once
 // The real game (or a program in front of it) on a pseudo-terminal of its
 // own, played as a player would: type keys, wait for texts, press a key at
-// each key wait, see how it ended and left the terminal; a scratch directory.
+// each key wait, see how it ended and left the terminal.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -15,12 +15,13 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "support/knights.h"
+#include "support/scratch.h"
 
 namespace emberfell::testing {
 
@@ -152,25 +153,6 @@ class PtyGame {
     std::size_t searched = 0;
     bool ended = false;
     int status = 0;
-};
-
-// A scratch working directory for one test.
-struct Scratch {
-    std::string dir = (std::filesystem::temp_directory_path() / "emberfell-e2e-XXXXXX").string();
-    Scratch() {
-        if (!mkdtemp(dir.data())) std::abort();
-    }
-    ~Scratch() { std::filesystem::remove_all(dir); }
-    // Put a file in place, by its path below the directory.
-    void write(const std::string& path, const std::string& text) const {
-        std::filesystem::create_directories(std::filesystem::path(dir + "/" + path).parent_path());
-        std::ofstream(dir + "/" + path, std::ios::binary) << text;
-    }
-    // A file's whole contents, by its path below the directory.
-    std::string read(const std::string& path) const {
-        std::ifstream file(dir + "/" + path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
-    }
 };
 
 }  // namespace emberfell::testing

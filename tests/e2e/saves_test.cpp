@@ -24,12 +24,6 @@ std::string unfinishedby(pid_t pid) {
     return unfinished + std::string(10 - digits.size(), '0') + digits + "-";
 }
 
-// The save of a new knight with this name and gold.
-std::string newknight(const std::string& name, int gold = 0) {
-    return "10\n1\n1\n1\n1\n" + std::to_string(gold) +
-           "\n1\n0\n4\n5\n0\n10\n5\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n1\n1\n" + name + "\n";
-}
-
 // A game that loads the save `file` (or makes the new knight `file`), saves
 // it and exits; under `wrapper` (strace) if one is given.
 PtyGame saving(const Scratch& s, const std::string& file, bool load,
@@ -48,14 +42,14 @@ bool says(PtyGame&& game, std::string_view text) {
 TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
     Scratch s;
     const std::string saves = s.dir + "/saves/";
-    s.write("saves/Ann", newknight("Ann", 7));
-    s.write("saves/Cy", newknight("Cy", 7));
+    s.write("saves/Ann", savefile("Ann", {.gold = 7}));
+    s.write("saves/Cy", savefile("Cy", {.gold = 7}));
     fs::permissions(saves + "Ann", fs::perms{0400});
     fs::permissions(saves + "Cy", fs::perms{0600});
     fs::create_directory(saves + "Ayla");
     // Write-protected, or a directory in the way: refused, unchanged.
     EXPECT_TRUE(says(saving(s, "Ann", false), openerror));
-    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 7));
+    EXPECT_EQ(s.read("saves/Ann"), savefile("Ann", {.gold = 7}));
     EXPECT_TRUE(says(saving(s, "Ayla", false), openerror));
     EXPECT_TRUE(fs::is_empty(saves + "Ayla"));
     // Links wherever the game might put its unfinished save: it never
@@ -66,7 +60,7 @@ TEST(RealSaves, WhatCannotBeOpenedIsLeftAsItWas) {
     for (const char* count : {"0", "1", "2"}) fs::create_symlink(s.dir + "/outside", games + count);
     EXPECT_TRUE(says(std::move(game), "saved"));
     EXPECT_EQ(s.read("outside"), "mine\n");
-    EXPECT_EQ(s.read("saves/Cy"), newknight("Cy"));
+    EXPECT_EQ(s.read("saves/Cy"), savefile("Cy"));
     EXPECT_EQ(fs::status(saves + "Cy").permissions(), fs::perms{0600});
 }
 
@@ -89,28 +83,28 @@ TEST(RealSaves, TwoGamesSavingOneKnightAndAGameKilledWhileSaving) {
     Scratch s;
     const std::string saves = s.dir + "/saves/";
     // Two saves of the knight Ann, the one with 100 gold, the other with 200.
-    s.write("saves/A", newknight("Ann", 100));
-    s.write("saves/B", newknight("Ann", 200));
+    s.write("saves/A", savefile("Ann", {.gold = 100}));
+    s.write("saves/B", savefile("Ann", {.gold = 200}));
     const std::vector<const char*> slowsync = {"strace", "-qq", "-o/dev/null", "-etrace=fsync",
                                                "-einject=fsync:delay_enter=2000000:when=1"};
     // A saves slowly: while it waits, B saves, and the save is B's, whole.
     PtyGame a = saving(s, "A", true, slowsync);
     ASSERT_NE(unfinishedsave(a, saves), 0);
     EXPECT_TRUE(says(saving(s, "B", true), "saved"));
-    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 200));
+    EXPECT_EQ(s.read("saves/Ann"), savefile("Ann", {.gold = 200}));
     // Then A finishes last, and wins whole.
     EXPECT_TRUE(says(std::move(a), "saved"));
-    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 100));
+    EXPECT_EQ(s.read("saves/Ann"), savefile("Ann", {.gold = 100}));
     // A game killed while it saves leaves B's save as it was ...
     PtyGame killed = saving(s, "B", true, slowsync);
     const pid_t killedgame = unfinishedsave(killed, saves);
     ASSERT_NE(killedgame, 0);
     kill(killedgame, SIGKILL);
     killed.wait();
-    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 100));
+    EXPECT_EQ(s.read("saves/Ann"), savefile("Ann", {.gold = 100}));
     // ... and its unfinished save is tidied up by the next save.
     EXPECT_TRUE(says(saving(s, "B", true), "saved"));
-    EXPECT_EQ(s.read("saves/Ann"), newknight("Ann", 200));
+    EXPECT_EQ(s.read("saves/Ann"), savefile("Ann", {.gold = 200}));
     EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 3);  // A, B and Ann
 }
 
@@ -127,7 +121,7 @@ TEST(RealSaves, NamesAreTextAndNoUnfinishedSave) {
     const std::string saves = s.dir + "/saves/";
     // A knight whose name is that of an unfinished save of a game gone.
     const std::string lookalike = unfinished + std::to_string(gonepid()) + "-0";
-    s.write("saves/" + lookalike, newknight(lookalike));
+    s.write("saves/" + lookalike, savefile(lookalike));
     // Arrow keys, the Linux console's F1, a right-to-left override and a
     // Backspace typed into the name: the keys' escape sequences and the
     // override go whole, and the knight is saved by the name shown.
@@ -143,19 +137,19 @@ TEST(RealSaves, NamesAreTextAndNoUnfinishedSave) {
                             {"e\r", "Goodbye"}}));
     typed.send(" ");
     typed.expectcleanend();
-    EXPECT_EQ(s.read("saves/Rolamd"), newknight("Rolamd"));
-    EXPECT_EQ(s.read("saves/" + lookalike), newknight(lookalike));
+    EXPECT_EQ(s.read("saves/Rolamd"), savefile("Rolamd"));
+    EXPECT_EQ(s.read("saves/" + lookalike), savefile(lookalike));
     // A save whose name turns the text right to left, retitles the terminal,
     // repaints the screen and asks for the cursor's place: the name keeps its
     // letters, and the screen is sent no escape at all (nor a bell).
     s.write("saves/Pwned",
-            newknight("\u202e\x1b]0;PWNED\x07\x1b[2J\x1b[5;5HQ\x1b[6n\x1b[6n\x1b[6n"));
+            savefile("\u202e\x1b]0;PWNED\x07\x1b[2J\x1b[5;5HQ\x1b[6n\x1b[6n\x1b[6n"));
     s.write("answers", "l\nPwned\ns\na\ny\ne\n");
     PtyGame loaded(s.dir, {"env", "TERM=dumb", EMBERFELL_BINARY}, "answers");
     loaded.expectcleanend(60, true);
     EXPECT_TRUE(loaded.shows("\r\nName: 0;PWNEDQ\r\n")) << loaded.output();
     EXPECT_EQ(loaded.output().find_first_of("\x1b\x07"), std::string::npos) << loaded.output();
-    EXPECT_EQ(s.read("saves/0;PWNEDQ"), newknight("0;PWNEDQ"));
+    EXPECT_EQ(s.read("saves/0;PWNEDQ"), savefile("0;PWNEDQ"));
     EXPECT_EQ(std::distance(fs::directory_iterator(saves), {}), 4);
 }
 

@@ -133,14 +133,14 @@ TEST(JobControl, KeysAndTypedLinesWorkAfterStopBackgroundAndForeground) {
         return shell.play({{typed, shown}});
     };
     ASSERT_TRUE(shell.play({{"", "$ "},
-                            {EMBERFELL_BINARY "\r", "Version: 1.0.1"},
+                            {EMBERFELL_BINARY "\r", "Version: " EMBERFELL_VERSION},
                             {"x", "(C)redits\r\n? "},
                             {"n\r", "Enter character name: "},
                             {"Ann\r", "Welcome, Ann"}}));
     ASSERT_TRUE(settled("\x1a", "Stopped") && shell.play({{"bg\r", "emberfell &"}}));
     ASSERT_TRUE(settled("fg\r", "emberfell\r\n") && settled(" ", "(E)xit\r\n? "));
     ASSERT_TRUE(shell.play({{"e\r", "Goodbye!!"}, {" ", "$ "}}));
-    ASSERT_TRUE(shell.play({{EMBERFELL_BINARY " &\r", "Version: 1.0.1"}}));
+    ASSERT_TRUE(shell.play({{EMBERFELL_BINARY " &\r", "Version: " EMBERFELL_VERSION}}));
     ASSERT_TRUE(settled("fg\r", "emberfell\r\n") && settled("x", "(C)redits\r\n? "));
     ASSERT_TRUE(shell.play({{"n\r", "Enter character name: "}, {"\x04", "$ "}}));
 }
@@ -151,9 +151,13 @@ TEST(JobControl, KeysAndTypedLinesWorkAfterStopBackgroundAndForeground) {
 TEST(RealTerminal, TheFinalQuestEndsTheGameWithTheScoreAndStartsNoProcess) {
     if (std::system("command -v strace >/dev/null 2>&1") != 0) GTEST_SKIP() << "no strace";
     Scratch s;
-    s.write("saves/Hero",
-            "10000\n500\n500\n1000000\n85\n1000\n100\n0\n0\n5000\n250\n10000\n5000\n12\n"
-            "11\n11\n8\n1\n1\n1\n1\n1\n1\n1\n1\n1\n500\n500\nHero\n");
+    vars hero = strongknight(8);
+    hero.gold = 1000;
+    hero.kills = 250;
+    hero.spells = 12;
+    hero.weapon = hero.armor = 11;
+    for (std::int32_t& joined : hero.party) joined = 1;
+    s.write("saves/Hero", savefile("Hero", hero));
     std::string typed = "s\nl\nHero\nm\n0\nq\nn\nb\n0\ng\n8\ni\nn\ns\na\ny\nq\ny\n";
     for (int i = 0; i < 200; ++i) typed += "1\n";
     s.write("answers", typed);

@@ -1,7 +1,6 @@
 #pragma once
 // The game on the scripted console: typed input in, the transcript out ("[clear]", "[key]").
 
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -54,21 +53,5 @@ std::vector<std::string> screens(const std::string& transcript);
 
 // The title line and the empty line under it, as every screen begins.
 inline const std::string titleline = "[clear]                             Emberfell\n\n";
-
-// A fresh empty working directory for the length of a test (saves go below it).
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-  private:
-    std::filesystem::path dir, previous;
-};
-
-// A file's whole contents ("" when it cannot be read), and writing one.
-std::string readfile(const std::filesystem::path& p);
-void writefile(const std::filesystem::path& p, const std::string& text);
 
 }  // namespace emberfell::testing

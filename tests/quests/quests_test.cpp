@@ -1,11 +1,16 @@
-// The quests played through the real fights, and the whole game.
+// The quest board, the step player and the closing on an edited record, the
+// quests played through the real fights, and the whole game.
+
+#include "quests/quests.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstring>
 #include <string>
 #include <vector>
 
-#include "quests/quests.h"
+#include "quests/script.h"
 #include "shell/menus.h"
 #include "support/knights.h"
 #include "support/session.h"
@@ -13,10 +18,61 @@
 namespace emberfell::testing {
 namespace {
 
+TEST(QuestBoard, EachQuestItsNoticeDeclinedSilentlyAndNoneOutsideOneToEight) {
+    Session s("n\nN\nx\n 7\n0\nq\n-\nn\n");
+    const std::string board = titleline + "Quest Board:\n";
+    const std::string prompt = "Would you like to take this quest? ";
+    vars v;
+    EXPECT_EQ(s.run([&] { quests(v); }), board + R"(Den of Goblins
+
+Reward: 200 gold
+Info:
+ Need someone to clear out a den of goblins near the outskirts
+ of town. 5 to 10 goblins estimated to live there. A reward is
+ offered of 200 gold
+
+)" + prompt);
+    ASSERT_EQ(questbook().size(), 8u);
+    for (int quest = 2; quest <= 8; ++quest) {
+        v.quest = quest;
+        EXPECT_EQ(s.run([&] { quests(v); }), board + questbook()[quest - 1]->notice + prompt);
+        EXPECT_EQ(v.quest, quest);
+    }
+    EXPECT_EQ(s.con.keys(), 0);
+    for (int quest : {0, 9, -1, INT_MIN, INT_MAX}) {
+        v.quest = quest;
+        EXPECT_EQ(s.run([&] { quests(v); }), board + "No messages on the quest board\n[key]");
+        EXPECT_EQ(v.quest, quest);
+    }
+    EXPECT_FALSE(s.ended());
+}
+
+TEST(QuestSteps, AnEditedRecordSaturatesAndAFullNameStopsAtItsField) {
+    Session s;
+    vars v;
+    v.gold = INT_MAX - 5;
+    v.str = INT_MAX;
+    v.quest = INT_MAX;
+    v.level = 100;
+    std::memset(v.name, 'K', sizeof v.name);
+    using enum act;
+    const step steps[] = {{gold, 100}, {potion, &vars::str, 10}, {say, ": Right.\n"}};
+    EXPECT_EQ(s.run([&] { playsteps(v, steps); }), std::string(sizeof v.name, 'K') + ": Right.\n");
+    EXPECT_EQ(v.gold, INT_MAX);
+    EXPECT_EQ(v.str, INT_MAX);
+    s.run([&] { takequest(v, quest{"", {}, {100, 200, 100, 50}}); });
+    EXPECT_EQ(v.quest, INT_MAX);
+}
+
 const std::string title = titleline.substr(ScriptedConsole::clearmark.size());
 
 std::string repeat(const std::string& typed, int times) {
     return times > 0 ? typed + repeat(typed, times - 1) : "";
+}
+
+// A quest taken, from its first step to its closing, with these typed lines.
+std::string take(const quest& q, vars& v, const std::string& typed) {
+    return visit([&](vars& w) { takequest(w, q); }, v, typed);
 }
 
 int count(const std::string& text, const std::string& part) {
@@ -53,7 +109,7 @@ std::string met(const std::string& out) {
 TEST(DenOfGoblins, RunningFromEveryFightStillCompletesIt) {
     vars v = strongknight(1);
     v.gold = 5000;
-    const std::string out = visit(goblinden, v, repeat("3\ny\n", 10));
+    const std::string out = take(goblinden, v, repeat("3\ny\n", 10));
     EXPECT_EQ(met(out), "a goblin*9, a night stalker");
     EXPECT_EQ(v.gold, 5000 - 10 * 200 + 100 + 300);
     EXPECT_EQ(v.kills, 0);
@@ -61,25 +117,15 @@ TEST(DenOfGoblins, RunningFromEveryFightStillCompletesIt) {
     EXPECT_EQ(v.quest, 2);
 }
 
-TEST(OgresInTheForest, ItsScreensAndTheMagicPotionOnMaximumMP) {
+TEST(OgresInTheForest, ItsClosingAndTheMagicPotionOnMaximumMP) {
     vars v = strongknight(3);
     v.maxmp = 1000;
     v.mp = 300;
-    const std::vector<std::string> all = screens(visit(ogreforest, v, repeat("1\n", 5)));
-    // Each of the five fights shows three screens: intro, menu, victory.
+    const std::vector<std::string> all = screens(take(ogreforest, v, repeat("1\n", 5)));
+    // Four screens of story, then each of the five fights shows three:
+    // intro, menu, victory.
     ASSERT_EQ(all.size(), 19u);
-    EXPECT_EQ(all[0] + all[4] + all[17] + all[18],
-              title + R"(You wander through the woods in search of the ogres
-[key]You can see a campfire in the distance and you walk towards it
-[key]You walk around a tree with a trunk as big as your rented room
-[key]On the other side you walk right into an ogre!!
-[key])" + title + R"(The sound of your battle has alerted the other ogres and
-you can hear them crashing through the brush to get to you.
-[key]Knowing the ogres will soon be upon you, you take a defensible
-position and prepare for the attack.
-[key])" + title + R"(You defeated the ogres!! You pick up all the treasure the ogres had
-and head back for your reward.
-[key])" + title + R"(Quest Completed!!
+    EXPECT_EQ(all[18], title + R"(Quest Completed!!
 Spoils: 150 Gold
 Reward: 350 Gold
         Magic potion
@@ -96,9 +142,9 @@ TEST(Companions, ThatchAndDuranStrikeOnlyFromTheirSteps) {
     s.con.settime(ScriptedConsole::timefor(1));
     vars v = strongknight(1);
     v.str = v.atk = 10;
-    EXPECT_EQ(count(s.run([&] { goblinden(v); }), "Thatch attacks\n"), 0);
+    EXPECT_EQ(count(s.run([&] { takequest(v, goblinden); }), "Thatch attacks\n"), 0);
     v.quest = 5;
-    const std::string out = s.run([&] { harpies(v); });
+    const std::string out = s.run([&] { takequest(v, harpies); });
     const auto joins = out.find("You join the man in fighting!!\n");
     EXPECT_EQ(count(out.substr(0, joins), "Duran attacks\n"), 0);
     EXPECT_LT(out.find("Duran attacks\n", joins), out.find("Enemy defeated!!", joins));
@@ -111,7 +157,7 @@ TEST(Corruption, PotionsGoPastTheCapsUntilTheGuildMastersFightEnds) {
         Session s(repeat("1\n", won ? 15 : 14));
         vars v = strongknight(6);
         v.str = v.vit = v.wis = v.wil = 495;
-        s.run([&] { corruption(v); });
+        s.run([&] { takequest(v, corruption); });
         EXPECT_EQ(s.ended(), !won);
         for (int stat : {v.str, v.vit, v.wis, v.wil}) EXPECT_EQ(stat, won ? 500 : 505);
         EXPECT_EQ(v.maxhp, won ? 10000 : 10100);
@@ -119,16 +165,16 @@ TEST(Corruption, PotionsGoPastTheCapsUntilTheGuildMastersFightEnds) {
     }
 }
 
-TEST(KingOfDragons, TheRightPathAfterJunkAndEightPotionsOfRecovery) {
+TEST(KingOfDragons, TheRightPathAfterAWrongNumberAndEightPotionsOfRecovery) {
     // Each fight: a Cure (20 MP) and then the Attack, so each potion shows
     // as full MP at the next fight's first menu.
     const std::string fight = "2\n1\n1\n";
-    Session s(repeat(fight, 6) + "abc\n0\n99999999999\n2\n" + repeat(fight, 9));
+    Session s(repeat(fight, 6) + "0\n2\n" + repeat(fight, 9));
     vars v = strongknight(8);
     v.spells = 1;
     v.mp = 4000;
-    const std::string out = s.run([&] { dragonking(v); });
-    EXPECT_EQ(count(out, "Go 1) left or 2) right? "), 4);
+    const std::string out = s.run([&] { takequest(v, dragonking); });
+    EXPECT_EQ(count(out, "Go 1) left or 2) right? "), 2);
     EXPECT_EQ(met(out),
               "a sapphire dragon*2, an emerald dragon*2, a ruby dragon*2, an onyx dragon*2, "
               "a gold dragon*2, a moon dragon*2, a crystal dragon, "
@@ -148,8 +194,7 @@ TEST(WholeGame, AStrongKnightTakesTheEightQuestsToTheScore) {
     Session s(typed);
     s.con.settime(ScriptedConsole::timefor(2));
     vars v = strongknight(1);
-    char answer = 0;
-    const std::string out = s.run([&] { mainmenu(v, answer); });
+    const std::string out = s.run([&] { mainmenu(v); });
     EXPECT_TRUE(s.ended() && s.status() == 0);
     std::string rewards;  // each quest's experience, from its closing screen
     for (auto at = out.find("\nExperience: "); at != std::string::npos;
