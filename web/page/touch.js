@@ -83,8 +83,15 @@ export function touchinput(term, keys, terminalbox, asked) {
   document.addEventListener('click', (event) => {
     const start = press;
     press = null;
-    const control = !terminalbox.contains(event.target) &&
-      event.target.closest?.('a, button, input, select, textarea, label');
+    // The line field and its buttons stand in the terminal's box; the
+    // terminal's own input there is no control.
+    const control = event.target.closest?.('a, button, input, select, textarea, label') &&
+      !event.target.closest('.xterm');
+    // The game's words, shown in the terminal's place, take their own taps
+    // (plainview.js).
+    const words = document.body.classList.contains('plain') &&
+      event.target.closest?.('#transcript');
+    if (words) return;
     if (start && !control && !term.hasSelection()) tap(start.x, start.y, start.finger);
   }, true);
 

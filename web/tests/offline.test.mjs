@@ -102,7 +102,7 @@ Enter character name to load: Sir Offline
   await early.bringToFront();
   await early.waitForSelector('#update button', {timeout: 10000});
   await Promise.all([early.waitForNavigation(), early.click('#update button')]);
-  assert.equal(await early.title(), 'Emberfell rebuilt');
+  assert.equal(await early.$eval('h1', (element) => element.textContent), 'Emberfell rebuilt');
   await page.bringToFront();
   await Promise.all([page.waitForNavigation(), page.click('#update button')]);
   assert.equal(await h1(), 'Emberfell rebuilt');
