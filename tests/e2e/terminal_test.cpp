@@ -193,7 +193,9 @@ TEST(Plain, TheWordsAloneOnATerminal) {
     game.expectcleanend();
     std::string out = game.output();
     std::erase(out, '\r');
-    EXPECT_EQ(out.substr(0, out.find("1) Rabid")), R"(Emberfell, version 1.0.1. Press Enter.
+    // The words themselves are the filter's (tests/console); here, that the
+    // real terminal gets them, its typed answers echoed into them.
+    EXPECT_EQ(out.substr(0, out.find("(M)onsters")), R"(Emberfell, version 1.0.1. Press Enter.
 (Press any key.)
 Emberfell
 
@@ -208,42 +210,8 @@ Enter character name: Ayla
 Welcome, Ayla, your adventure is just beginning...
 (Press any key.)
 
-(M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-? z
-That is not one of the choices.
-
-(M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-? m
-
 )");
-    EXPECT_NE(out.find(R"(Enter monster number: 1
-
-You found a rabid squirrel
-(Press any key.)
-
-HP: 10/10
-MP: 5/5
-1) Attack
-2) Magic
-3) Run
-? 1
-You attack
-)"),
-              std::string::npos);
+    EXPECT_NE(out.find("? z\nThat is not one of the choices.\n"), std::string::npos);
     const std::string turn = out.substr(out.rfind("(Press any key.)\n") + 17);
     EXPECT_TRUE(turn.starts_with("\nHP: ") && turn.ends_with("/10\n? ") &&
                 std::count(turn.begin(), turn.end(), '\n') == 2)
