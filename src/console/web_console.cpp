@@ -13,7 +13,7 @@
 //
 // Saves are kept in the browser: the page mounts its own storage at the
 // saves directory before the game starts, and every save is made to last
-// at once (persistsave).
+// at once (persistsaves).
 //
 // Beside the terminal the page keeps a transcript for listening (a screen
 // reader's, a braille display's): the game's words (words.h), the same
@@ -246,7 +246,7 @@ class WebConsole final : public Console {
     Written writewhole(const std::string& path, const std::string& text) override {
         const Written written = writewholeportably(path, text);
         if (written != Written::whole) return written;
-        return persistsave(path) ? Written::whole : Written::unwritten;
+        return persistsaves(path) ? Written::whole : Written::unwritten;
     }
 
     std::time_t now() override { return static_cast<std::time_t>(pagenow() / 1000); }
@@ -283,9 +283,9 @@ class WebConsole final : public Console {
     }
 
   private:
-    // The save just written into the browser's storage; true when it got
-    // there.
-    bool persistsave(const std::string& path) {
+    // The saves directory, with the save just written at this path, into
+    // the browser's storage; true when it got there.
+    bool persistsaves(const std::string& path) {
         screen.flush();
         return pagepersist(path.c_str()) != 0;
     }

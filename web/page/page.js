@@ -96,8 +96,12 @@ function say(text) {
 
 const saves = savedknights({say, focus: () => term.focus()});
 let over = false;
+// Whether the player has typed since the game asked for a line: a line
+// typed while the game waited, not one typed ahead (a paste's later lines).
+let heard = false;
 
 function typed(data) {
+  heard = true;
   if (over) {
     begin();
     return;
@@ -105,11 +109,6 @@ function typed(data) {
   keys.take(data);
 }
 term.onData(typed);
-
-// A line that comes sooner than this (ms) after the game asks for it was
-// typed ahead (a paste's lines); one that comes later, the player typed
-// while the game waited.
-const typedahead = 20;
 
 // What the game asks of the page (web_console.cpp).
 const pageside = {
@@ -121,10 +120,10 @@ const pageside = {
   },
   async line() {
     takeover();
-    const asked = performance.now();
+    heard = false;
     const line = await keys.waitfor('line');
     prompt.answered(line);
-    await saves.nextline(performance.now() - asked > typedahead);
+    await saves.nextline(heard);
     await breathe();
     return line;
   },
