@@ -27,6 +27,10 @@ export function savedknights({say, focus}) {
   let ready = null;
   // The browser's storage is read and written one sync at a time.
   let syncing = Promise.resolve();
+  // Whether the storage has nothing under way: the saves directory read in,
+  // no sync going on.
+  let settled = false;
+  let mounted = false;
   const news = typeof BroadcastChannel === 'function' ? new BroadcastChannel(savenews) : null;
   // Whether the browser keeps the saves; when it does not, the saves of
   // this page's games live in memory until the page is closed.
@@ -75,6 +79,10 @@ export function savedknights({say, focus}) {
     const sync = syncing.then(async () => await synconce(saves, fromstorage) ||
                                           synconce(saves, fromstorage));
     syncing = sync;
+    settled = false;
+    sync.finally(() => {
+      if (syncing === sync) settled = true;
+    });
     return sync;
   }
 
@@ -193,8 +201,16 @@ export function savedknights({say, focus}) {
     // A new game's saves directory, from the browser's storage.
     attach(newgame) {
       game = newgame;
-      ready = mountsaves();
+      mounted = false;
+      const mounting = mountsaves();
+      ready = mounting;
+      mounting.finally(() => {
+        if (ready === mounting) mounted = true;
+      });
     },
+    // Whether a line typed ahead may be taken at once: the saves as up to
+    // date as nextline(false) would bring them, with no storage to wait for.
+    quiet: () => mounted && settled && news !== null && importlines === 0,
     // Before each typed line the game takes (waited: whether the game
     // waited for the player): resolves once the saves directory is up to
     // date.
