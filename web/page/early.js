@@ -42,7 +42,7 @@
       load('script', {src: 'emberfell.js', async: false}),
     ]);
     // The modules page.js imports, fetched with it rather than after it.
-    const modules = ['fit.js', 'flow.js', 'keys.js', 'saves.js', 'touch.js', 'keyboards.js',
+    const modules = ['fit.js', 'flow.js', 'keys.js', 'saves.js', 'touch.js', 'inputevents.js',
                      'linefield.js', 'transcript.js', 'plainview.js', 'prompt.js', 'repeat.js',
                      'scene.js', 'tabs.js', 'motion.js', 'echo.js'];
     for (const module of modules) {

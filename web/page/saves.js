@@ -9,7 +9,8 @@ const savesdir = '/saves';
 // sync does not report) counts as failed, so the game never waits for ever.
 const syncwait = 10000;
 
-const largestsave = 65536;
+// As large a file as the game reads as a save.
+const largestsave = 1 << 20;
 
 // Every tab of the page tells the others when it has stored a save.
 const savenews = 'emberfell-saves';
