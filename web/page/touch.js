@@ -22,7 +22,10 @@ export function choiceat(row, column) {
   return answer;
 }
 
-const touchscreen = () => matchMedia('(pointer: coarse)').matches;
+// A touch screen, as the page's scripts and its styles (made by
+// firstpaint.mjs) tell it.
+export const coarse = '(pointer: coarse)';
+export const touchscreen = () => matchMedia(coarse).matches;
 
 // The farthest a finger or the mouse may move between press and release
 // for a tap, in pixels; farther is a scroll or a selection.
