@@ -57,13 +57,13 @@ function drawscreen(output) {
   const screen = Array.from({length: rows}, () => Array(columns).fill(' '));
   let row = 0;
   let column = 0;
-  const controls = /^\x1b\[(H|2J|3J)/;
+  const controls = ['\x1b[H', '\x1b[2J', '\x1b[3J'];
   for (let i = 0; i < output.length;) {
-    const control = controls.exec(output.slice(i));
+    const control = controls.find((code) => output.startsWith(code, i));
     if (control) {
-      if (control[1] === 'H') row = column = 0;
-      if (control[1] === '2J') for (const line of screen) line.fill(' ');
-      i += control[0].length;
+      if (control === '\x1b[H') row = column = 0;
+      if (control === '\x1b[2J') for (const line of screen) line.fill(' ');
+      i += control.length;
       continue;
     }
     const letter = String.fromCodePoint(output.codePointAt(i));
