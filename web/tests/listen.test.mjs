@@ -3,7 +3,7 @@
 // of a play (the game's words, each once), the focused input's name at each
 // wait in the accessibility tree, Tab through every control, the knights'
 // list keeping the focus, the screen said again, the scene in the page's
-// title, axe-core's rules at five scenes, and the game's text at 200% zoom,
+// title, axe-core's rules at four scenes, and the game's text at 200% zoom,
 // 320 CSS pixels wide and with reduced motion.
 import assert from 'node:assert/strict';
 import {readFile, writeFile} from 'node:fs/promises';
