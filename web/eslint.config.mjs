@@ -18,8 +18,6 @@ export default [
     },
   },
   {files: ['page/early.js'], languageOptions: {sourceType: 'script'}},
-  // The terminal's control codes are what these look for, on purpose.
-  {files: ['page/keys.js', 'firstpaint.mjs'], rules: {'no-control-regex': 'off'}},
   {files: ['*.mjs'], languageOptions: {globals: globals.node}},
   {
     files: ['tests/**/*.mjs', 'bench/**/*.mjs'],

@@ -8,6 +8,7 @@ import {readFile, writeFile} from 'node:fs/promises';
 import {join} from 'node:path';
 import vm from 'node:vm';
 import {readablesize} from './page/plainview.js';
+import {coarse} from './page/touch.js';
 import {paragraphs} from './page/transcript.js';
 
 const [sourcedir, pagedir] = process.argv.slice(2);
@@ -56,13 +57,13 @@ function drawscreen(output) {
   const screen = Array.from({length: rows}, () => Array(columns).fill(' '));
   let row = 0;
   let column = 0;
-  const controls = /^\x1b\[(H|2J|3J)/;
+  const controls = ['\x1b[H', '\x1b[2J', '\x1b[3J'];
   for (let i = 0; i < output.length;) {
-    const control = controls.exec(output.slice(i));
+    const control = controls.find((code) => output.startsWith(code, i));
     if (control) {
-      if (control[1] === 'H') row = column = 0;
-      if (control[1] === '2J') for (const line of screen) line.fill(' ');
-      i += control[0].length;
+      if (control === '\x1b[H') row = column = 0;
+      if (control === '\x1b[2J') for (const line of screen) line.fill(' ');
+      i += control.length;
       continue;
     }
     const letter = String.fromCodePoint(output.codePointAt(i));
@@ -111,7 +112,7 @@ function plainhtml(words) {
 // The terminal's cell for each font size, as xterm.js measures it in the
 // page's first font (DejaVu Sans Mono: advance 1233, ascent 1901, descent
 // 483 in 2048 units; the width of the whole row rounded to a pixel, the
-// ascent and descent each), as in page.css. The title's font size is the
+// ascent and descent each), as page.css lays out the title with them. The title's font size is the
 // largest whose cells fit the terminal's box: rules for each size, the
 // larger later, on the box's height (25 rows) and width (the columns the
 // title uses). Upright, the box is as tall as the title's rows at the size
@@ -119,11 +120,16 @@ function plainhtml(words) {
 // box's.
 // The title's words show in its place where its font would be smaller
 // than the page's readable size (plainview.js).
+const font = {advance: 1233 / 2048, ascent: 1901 / 2048, descent: 483 / 2048};
+
 function sizerules(used) {
-  let rules = '';
+  // The font's metrics for page.css, and the help of touch screens.
+  let rules = `#title{--advance-em:${font.advance};--ascent-em:${font.ascent};` +
+              `--descent-em:${font.descent}}\n` +
+              `@media ${coarse}{.touchhelp{display:inline}.keyboardhelp{display:none}}\n`;
   const room = (size) => {
-    const width = Math.round(columns * size * 1233 / 2048) / columns;
-    const height = Math.round(size * 1901 / 2048) + Math.round(size * 483 / 2048);
+    const width = Math.round(columns * size * font.advance) / columns;
+    const height = Math.round(size * font.ascent) + Math.round(size * font.descent);
     return {width: width * used, height: height * rows};
   };
   for (let size = 4; size <= 96; size++) {
@@ -132,8 +138,7 @@ function sizerules(used) {
              `@container terminal (min-width:${width}px){#title{--bywidth:${size}px}}` +
              `@container page (min-width:${width}px){#terminal{--titlerows:${height}px}}\n`;
   }
-  for (const [media, size] of [['(pointer: coarse)', readablesize.touch],
-                               ['not (pointer: coarse)', readablesize.other]]) {
+  for (const [media, size] of [[coarse, readablesize.touch], [`not ${coarse}`, readablesize.other]]) {
     const {width, height} = room(size);
     rules += `@media ${media}{@container terminal not ((min-width:${width}px) and ` +
              `(min-height:${height}px)){#plaintitle{display:block}}}\n`;
@@ -141,6 +146,20 @@ function sizerules(used) {
   return rules;
 }
 
+// The modules page.js imports, and theirs: early.js has the browser fetch
+// them with page.js rather than after it.
+async function imported(file, found = []) {
+  const code = await readFile(join(sourcedir, file), 'utf8');
+  for (const [, module] of code.matchAll(/^(?:import|export) [^;]*? from '\.\/([\w.]+)';$/gm)) {
+    if (!found.includes(module)) {
+      found.push(module);
+      await imported(module, found);
+    }
+  }
+  return found;
+}
+
+const modules = await imported('page.js');
 const {output, words} = await titleoutput();
 const title = drawscreen(output);
 let html = await readFile(join(sourcedir, 'index.html'), 'utf8');
@@ -153,7 +172,11 @@ const inline = async (pattern, make) => {
 const used = Math.max(title.cursor.column + 1, ...title.lines.map((line) => [...line].length));
 await inline(/<link rel="stylesheet" href="(page\.css)">/,
              (css) => `<style>\n${css}\n${sizerules(used)}</style>`);
-await inline(/<script src="(early\.js)"><\/script>/, (js) => `<script>\n${js}\n</script>`);
+await inline(/<script src="(early\.js)"><\/script>/, (js) => {
+  const list = 'const modules = [];';
+  if (!js.includes(list)) throw new Error(`early.js has no ${list}`);
+  return `<script>\n${js.replace(list, `const modules = ${JSON.stringify(modules)};`)}\n</script>`;
+});
 if (!html.includes('<!-- title -->')) throw new Error('index.html has no place for the title');
 html = html.replace('<!-- title -->', titlehtml(title) + plainhtml(words));
 await writeFile(join(pagedir, 'index.html'), html);

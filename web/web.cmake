@@ -69,14 +69,16 @@ set_property(TARGET emberfell PROPERTY RULE_LAUNCH_LINK
 set(firstpaintsources index.html page.css early.js)
 file(GLOB pagesources CONFIGURE_DEPENDS RELATIVE ${webdir}/page ${webdir}/page/*)
 list(REMOVE_ITEM pagesources ${firstpaintsources})
+# The modules the first paint reads (the list early.js preloads, and the
+# rules and names it takes from them).
+file(GLOB pagescripts CONFIGURE_DEPENDS ${webdir}/page/*.js)
 list(TRANSFORM firstpaintsources PREPEND ${webdir}/page/)
 add_custom_command(
   OUTPUT ${pagedir}/index.html
-  # firstpaint.mjs imports two of the page's modules, which have no
+  # firstpaint.mjs imports some of the page's modules, which have no
   # package.json of their own to say they are modules.
   COMMAND ${NODE} --disable-warning=MODULE_TYPELESS_PACKAGE_JSON ${webdir}/firstpaint.mjs ${webdir}/page ${pagedir}
-  DEPENDS ${firstpaintsources} ${webdir}/firstpaint.mjs emberfell
-          ${webdir}/page/plainview.js ${webdir}/page/transcript.js ${webdir}/page/touch.js
+  DEPENDS ${firstpaintsources} ${webdir}/firstpaint.mjs emberfell ${pagescripts}
   COMMENT "Painting the title into the page's index.html")
 set(pagefiles ${pagedir}/index.html)
 foreach(file ${pagesources})

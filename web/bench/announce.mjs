@@ -7,7 +7,39 @@
 // (a screen reader hears a live region's text once the browser's
 // accessibility tree has it, which it brings up to date at each frame).
 //   node web/bench/announce.mjs [plays]      (default 5)
-import {listening, openpage, rolls, startbrowser, type} from '../tests/browser.mjs';
+import {listening, openpage, startbrowser, type} from '../tests/browser.mjs';
+
+// The roll the game draws at a time in whole seconds: its C library's
+// generator seeded with that time, the first number taken, modulo 3, plus 1.
+function rollat(seconds) {
+  const mask = (1n << 64n) - 1n;
+  const seed = (BigInt(seconds >>> 0) - 1n) & mask;
+  const next = (6364136223846793005n * seed + 1n) & mask;
+  return Number((next >> 33n) % 3n) + 1;
+}
+
+// A time, in milliseconds, at which the game draws this roll.
+function timefor(roll) {
+  for (let s = 1800000000; ; s++) if (rollat(s) === roll) return s * 1000;
+}
+
+// The game's next draws of the dice, in order (1, 2 or 3 each).
+async function rolls(page, list) {
+  await page.evaluate((times) => window.chosentimes.push(...times), list.map(timefor));
+}
+
+// The game reads the clock only to seed a roll; the times queued by
+// rolls() go to the game's own reads, every other reader has the real one.
+function chosenclock() {
+  const realnow = Date.now;
+  window.chosentimes = [];
+  Date.now = () => {
+    if (window.chosentimes.length && new Error().stack.includes('emberfell.js')) {
+      return window.chosentimes.shift();
+    }
+    return realnow();
+  };
+}
 
 const plays = Math.max(1, Number(process.argv[2] ?? 5));
 
@@ -48,7 +80,7 @@ const path = ['k', 'n\n', 'Bench\n', 'k', 'x\n', 'm\n', '1\n', 'k', [3, 1], '1\n
               'e\n', 'k'];
 
 async function play(session) {
-  const page = await openpage(session, {before: [listening, timewrites]});
+  const page = await openpage(session, {before: [chosenclock, listening, timewrites]});
   const cdp = await page.createCDPSession();
   await cdp.send('Accessibility.enable');
   await page.waitForFunction(() => window.announced.length > 0);

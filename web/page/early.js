@@ -42,9 +42,7 @@
       load('script', {src: 'emberfell.js', async: false}),
     ]);
     // The modules page.js imports, fetched with it rather than after it.
-    const modules = ['fit.js', 'flow.js', 'keys.js', 'saves.js', 'touch.js', 'keyboards.js',
-                     'linefield.js', 'transcript.js', 'plainview.js', 'prompt.js', 'repeat.js',
-                     'scene.js', 'tabs.js', 'motion.js', 'echo.js'];
+    const modules = []; // every module page.js imports, listed by firstpaint.mjs
     for (const module of modules) {
       document.head.append(Object.assign(document.createElement('link'),
                                          {rel: 'modulepreload', href: module}));

@@ -12,7 +12,7 @@ const largest = 96;
 
 // The columns the screen uses: up to the last letter on any row, and the
 // cursor's.
-export function usedcolumns(term) {
+function usedcolumns(term) {
   const buffer = term.buffer.active;
   let used = buffer.cursorX + 1;
   for (let row = 0; row < term.rows; row++) {
@@ -63,7 +63,7 @@ function largestsize(term, screen, room) {
   return size;
 }
 
-export function fitterminal(term, terminalbox) {
+function fitterminal(term, terminalbox) {
   const screen = terminalbox.querySelector('.xterm-screen');
   // The room: the box as tall as the page lets it be, for the measure.
   terminalbox.style.setProperty('--rows', '100dvh');

@@ -9,8 +9,10 @@ const breath = 50;
 // screen and the lines scrolled off it erased.
 const clear = new TextEncoder().encode('\x1b[H\x1b[2J\x1b[3J');
 const escape = 0x1b;
-// Text of the page's own that holds a command to the terminal (a mode).
-const command = /[\x1b\x80-\x9f]/;
+// Whether text of the page's own holds a command to the terminal (a mode):
+// an escape, or a C1 control.
+const command = (text) => [...text].some((letter) => letter === '\x1b' ||
+                                                   (letter >= '\x80' && letter <= '\x9f'));
 
 // Where the last clear in this text of the game's begins: -1 when it has
 // none, NaN when it holds another command.
@@ -70,7 +72,7 @@ export function gatherwrites(term) {
   }
   term.write = (data, callback) => {
     if (!pieces.length && !callbacks.length) soon(flush);
-    const at = typeof data === 'string' ? (command.test(data) ? NaN : -1) : lastclear(data);
+    const at = typeof data === 'string' ? (command(data) ? NaN : -1) : lastclear(data);
     if (at >= 0) pieces.length = kept;
     pieces.push(at > 0 ? data.subarray(at) : data);
     if (Number.isNaN(at)) kept = pieces.length;

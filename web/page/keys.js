@@ -1,6 +1,7 @@
 // The player's keys: what is typed waits in one queue, in order, until the
 // game takes it; a key wait takes one key, a read of a line takes keys
 // until Enter, with the line edited and echoed here as on a terminal.
+import {plainrun} from './echo.js';
 
 const longestline = 4095; // as a terminal's line editing allows
 
@@ -21,12 +22,9 @@ function keyend(data, i) {
 }
 
 // Letters typed one after another with nothing to edit among them: no
-// control key, no escape sequence. A paste is mostly one such run, taken
-// in at once. Every way text comes in (keys, pastes, input events, the
-// line field) comes here, and only such runs are echoed: control codes
-// (C0, DEL, C1, which the terminal would obey: U+009B begins a command)
-// and the controls of text direction never reach the line or the screen.
-const plainrun = /[^\x00-\x1f\x7f-\x9f\u061c\u200e\u200f\u202a-\u202e\u2066-\u2069]+/y;
+// control key, no escape sequence (echo.js). A paste is mostly one such
+// run, taken in at once. Every way text comes in comes here, and only such
+// runs are echoed.
 
 // The first `room` letters of a run (a letter beyond the BMP is one
 // letter); the whole run when it has no more.

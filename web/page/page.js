@@ -1,6 +1,6 @@
 // Emberfell's page: the terminal the game runs in, and a new game after the
 // end. The player's keys (keys.js), taps (touch.js), on-screen keyboards
-// (keyboards.js) and the line field of touch screens (linefield.js), the
+// (inputevents.js) and the line field of touch screens (linefield.js), the
 // saved knights (saves.js), the terminal's size (fit.js), pastes of many
 // lines (flow.js),
 // offline play (offline.js) and the page before the terminal is there

@@ -4,9 +4,7 @@
 // reflowed in a readable size, over the terminal, which keeps the keys.
 // Taps and clicks on the words answer as on the terminal: a choice takes
 // it, and after a text a tap goes on.
-import {choiceat} from './touch.js';
-
-const touchscreen = () => matchMedia('(pointer: coarse)').matches;
+import {choiceat, touchscreen} from './touch.js';
 
 // The least font size, in CSS pixels, at which the terminal is shown. A
 // phone is held near the eyes; elsewhere, zooming the page in must make

@@ -2,8 +2,8 @@
 // anywhere but on the page's controls goes on after a text; a line (a name, a number) is typed in a text field
 // of the page's own (linefield.js); and text that keyboards send as input
 // events rather than key presses reaches the game like typed keys
-// (keyboards.js).
-import {keepinputevents} from './keyboards.js';
+// (inputevents.js).
+import {keepinputevents} from './inputevents.js';
 import {linefield} from './linefield.js';
 
 // A choice on a row of the screen: a letter in parentheses, "Ma(g)ic Shop",
@@ -22,7 +22,10 @@ export function choiceat(row, column) {
   return answer;
 }
 
-const touchscreen = () => matchMedia('(pointer: coarse)').matches;
+// A touch screen, as the page's scripts and its styles (made by
+// firstpaint.mjs) tell it.
+export const coarse = '(pointer: coarse)';
+export const touchscreen = () => matchMedia(coarse).matches;
 
 // The farthest a finger or the mouse may move between press and release
 // for a tap, in pixels; farther is a scroll or a selection.

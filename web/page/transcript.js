@@ -6,16 +6,15 @@
 // (plainview.js). A long game's oldest screens are dropped, never the
 // current one.
 
-const keptscreens = 100;
+import {textonly} from './echo.js';
 
-// Control codes and bidi controls never reach the page's words.
-const controls = /[\x00-\x09\x0b-\x1f\x7f-\x9f\u061c\u200e\u200f\u202a-\u202e\u2066-\u2069]/g;
+const keptscreens = 100;
 
 // The lines of a part of the words, a paragraph each; a line after a blank
 // one stands apart ("after"). The last is open (a prompt) where the text
 // does not end its line.
 export function paragraphs(text, first) {
-  const lines = text.replace(controls, '').split('\n');
+  const lines = text.split('\n').map(textonly);
   const shown = [];
   let gap = false;
   for (const [i, line] of lines.entries()) {
@@ -45,7 +44,7 @@ export function transcript(log) {
   // then whole (null: none).
   function typing(text) {
     if (!answer) return;
-    answer.textContent = (text ?? '').replace(controls, '');
+    answer.textContent = textonly(text ?? '');
     showend();
   }
 

@@ -1,7 +1,6 @@
-// The page in headless Chromium, for the tests and the benchmark: the
-// built page served on 127.0.0.1, a browser with a profile of its own, the
-// page's clock under the test's control, and the terminal's screen read as
-// a screen reader reads it.
+// The page in headless Chromium, for the tests and the benchmarks: the
+// built page served on 127.0.0.1, a browser with a profile of its own, what
+// a screen reader is told, and the terminal's screen as it draws it.
 import {mkdtemp, readFile, rm} from 'node:fs/promises';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
@@ -34,20 +33,6 @@ export async function startbrowser() {
   };
 }
 
-// The roll the game draws at a time in whole seconds: its C library's
-// generator seeded with that time, the first number taken, modulo 3, plus 1.
-export function rollat(seconds) {
-  const mask = (1n << 64n) - 1n;
-  const seed = (BigInt(seconds >>> 0) - 1n) & mask;
-  const next = (6364136223846793005n * seed + 1n) & mask;
-  return Number((next >> 33n) % 3n) + 1;
-}
-
-// A time, in milliseconds, at which the game draws this roll.
-export function timefor(roll) {
-  for (let s = 1800000000; ; s++) if (rollat(s) === roll) return s * 1000;
-}
-
 // What a screen reader is told, for scripts run before the page's own: each
 // text added to the page's live regions (the game's words, the screen said
 // again, the status line), in window.announced as {text, at, region}, at
@@ -75,32 +60,14 @@ export function listening() {
   }).observe(document, {childList: true, subtree: true});
 }
 
-// Opens the page in a fresh tab whose clock stands where the test puts it
-// (rolls), with these scripts run before the page's own.
+// Opens the page in a fresh tab, with these scripts run before the page's own.
 export async function openpage(session, {before = []} = {}) {
   const page = await session.browser.newPage();
   page.on('pageerror', (error) => page.errors.push(String(error)));
   page.errors = [];
-  // The game reads the clock only to seed a roll; the times queued by
-  // rolls() go to the game's own reads, every other reader has the real one.
-  await page.evaluateOnNewDocument(() => {
-    const realnow = Date.now;
-    window.chosentimes = [];
-    Date.now = () => {
-      if (window.chosentimes.length && new Error().stack.includes('emberfell.js')) {
-        return window.chosentimes.shift();
-      }
-      return realnow();
-    };
-  });
   for (const script of before) await page.evaluateOnNewDocument(script);
   await page.goto(session.url);
   return page;
-}
-
-// The game's next draws of the dice, in order (1, 2 or 3 each).
-export async function rolls(page, list) {
-  await page.evaluate((times) => window.chosentimes.push(...times), list.map(timefor));
 }
 
 // The terminal's 25 rows as it draws them, blanks at the end of rows and

@@ -3,26 +3,13 @@
 // game, and the title painted from the page's HTML, taken over by the
 // terminal without a jump and without losing a key.
 import assert from 'node:assert/strict';
-import {mkdtemp, rm, writeFile} from 'node:fs/promises';
-import {tmpdir} from 'node:os';
+import {writeFile} from 'node:fs/promises';
 import {join} from 'node:path';
-import {after, before, test} from 'node:test';
-import {expectscreen, importknight, openpage, screen, startbrowser, status,
-        type} from './browser.mjs';
-import {heading, mainmenu} from './screens.mjs';
+import {test} from 'node:test';
+import {expectscreen, importknight, openpage, screen, status, type} from './browser.mjs';
+import {gameover, heading, mainmenu, newknight, titleshown, usesession} from './screens.mjs';
 
-let session;
-let folder;
-
-before(async () => {
-  session = await startbrowser();
-  folder = await mkdtemp(join(tmpdir(), 'emberfell-fit-'));
-});
-
-after(async () => {
-  await session?.close();
-  await rm(folder, {recursive: true, force: true});
-});
+const shared = usesession();
 
 // Laptops and desktops, a phone on its side (also with its on-screen
 // keyboard up) and upright; the least font size in CSS pixels on each
@@ -46,6 +33,8 @@ async function layout(page) {
     const rows = [...document.querySelectorAll('.xterm-rows > div')].map(rect);
     const cursor = document.querySelector('.xterm-rows .xterm-cursor');
     const cell = rows[0].width / 80;
+    const middle = ({left, top, width, height}) => ({left: left + width / 2, right: left + width / 2,
+                                                     top: top + height / 2, bottom: top + height / 2});
     return {
       rows: rows.length,
       text: {left: rows[0].left, right: rows[0].left + usedtext * cell, top: rows[0].top,
@@ -55,6 +44,7 @@ async function layout(page) {
       window: {left: 0, top: 0, right: innerWidth, bottom: innerHeight},
       font: parseFloat(getComputedStyle(document.querySelector('.xterm-rows')).fontSize),
       used: usedtext,
+      status: middle(rect(document.getElementById('status'))),
     };
   }, used);
 }
@@ -62,15 +52,10 @@ async function layout(page) {
 const inside = (inner, outer) => inner.left >= outer.left - 0.01 && inner.right <= outer.right + 0.01 &&
                                  inner.top >= outer.top - 0.01 && inner.bottom <= outer.bottom + 0.01;
 
-// The terminal shows the title in the painted title's place.
-async function taken(page) {
-  await page.waitForFunction(() => !document.getElementById('title') &&
-    document.querySelector('.xterm-rows')?.textContent.includes('Version: 1.0.1'));
-}
-
 // At every window size: all 25 rows, the screen's text and the cursor
-// inside the window and inside the terminal's box, the text large enough.
-async function insight(page, when) {
+// inside the window and inside the terminal's box, the text large enough;
+// at the end of a game, the page's words over the terminal.
+async function insight(page, when, over = false) {
   for (const size of windows) {
     await page.setViewport({width: size.width, height: size.height});
     let seen;
@@ -78,7 +63,8 @@ async function insight(page, when) {
       seen = await layout(page);
       return seen.rows === 25 && seen.cursor && [seen.text, seen.cursor].every((part) =>
         inside(part, seen.box) && inside(part, seen.window)) &&
-        (seen.used > (size.upto ?? 80) || seen.font >= size.least);
+        (seen.used > (size.upto ?? 80) || seen.font >= size.least) &&
+        (!over || inside(seen.status, seen.box));
     };
     // The fit follows a resize within a frame or two.
     for (let i = 0; i < 20 && !(await fits()); i++) await new Promise((r) => setTimeout(r, 25));
@@ -87,12 +73,10 @@ async function insight(page, when) {
 }
 
 test('every row and the cursor in sight on every screen, the keys with the game', async () => {
-  const page = await openpage(session);
-  await taken(page);
+  const page = await openpage(shared.session);
+  await titleshown(page);
   await insight(page, 'the title');
-  await type(page, 'k n\nBrom\n');
-  await type(page, 'k');
-  await expectscreen(page, mainmenu);
+  await newknight(page, 'Brom');
   await page.setViewport({width: 1366, height: 768});
   const controls = await page.$eval('#export', (button) => button.getBoundingClientRect().left);
   // The blacksmith's list fills the terminal; the player types on its last row.
@@ -113,11 +97,12 @@ test('every row and the cursor in sight on every screen, the keys with the game'
             page: document.documentElement.scrollHeight, window: innerHeight};
   });
   assert.ok(upright.gap < 2 * upright.row && upright.page <= upright.window, JSON.stringify(upright));
-  // A line of status below the terminal.
-  const large = join(folder, 'large');
-  await writeFile(large, Buffer.alloc(70000, 'x'));
+  // A line of status below the terminal: a file larger than the game
+  // reads as a save.
+  const large = join(shared.folder, 'large');
+  await writeFile(large, Buffer.alloc((1 << 20) + 1, 'x'));
   await importknight(page, large);
-  await page.waitForFunction(() => document.getElementById('status').textContent !== '');
+  await status(page, '\u2068large\u2069 is far too large to be a save of this game.');
   await insight(page, 'a status');
   // A knight in the list moves none of the controls; once the list is used,
   // the keys go to the game.
@@ -131,25 +116,15 @@ test('every row and the cursor in sight on every screen, the keys with the game'
   await page.focus('#knights');
   await type(page, 'e\nk');
   // The end of the game shows over the terminal.
-  await status(page, 'The game is over. Press any key for a new game.');
-  await insight(page, 'the end of a game');
-  for (const size of windows) {
-    await page.setViewport({width: size.width, height: size.height});
-    const over = await page.evaluate(() => {
-      const status = document.getElementById('status').getBoundingClientRect();
-      const box = document.getElementById('terminal').getBoundingClientRect();
-      const middle = {x: status.left + status.width / 2, y: status.top + status.height / 2};
-      return middle.x > box.left && middle.x < box.right && middle.y > box.top && middle.y < box.bottom;
-    });
-    assert.ok(over, `the end of the game over the terminal, ${size.width}x${size.height}`);
-  }
+  await status(page, gameover);
+  await insight(page, 'the end of a game', true);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
 
 // Opens the page with the terminal's script held back until release().
 async function openheld(size) {
-  const page = await session.browser.newPage();
+  const page = await shared.session.browser.newPage();
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(String(error)));
   await page.setViewport(size);
@@ -167,7 +142,7 @@ async function openheld(size) {
     holding = false;
     for (const request of held.splice(0)) request.continue();
   };
-  await page.goto(session.url);
+  await page.goto(shared.session.url);
   await page.waitForSelector('#title');
   return page;
 }
@@ -204,7 +179,7 @@ test('the title painted from the page, taken over by the terminal in place, keys
     const clip = {x: box.x, y: box.y, width: box.width, height: box.height};
     const painted = await page.screenshot({clip, encoding: 'base64'});
     page.release();
-    await taken(page);
+    await titleshown(page);
     const cursor = await page.$eval('.xterm-rows .xterm-cursor', (element) => {
       const cell = element.getBoundingClientRect();
       const box = document.getElementById('terminal').getBoundingClientRect();

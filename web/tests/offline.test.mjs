@@ -3,47 +3,34 @@
 // player through the offer to reload, in every tab.
 import assert from 'node:assert/strict';
 import {execFile} from 'node:child_process';
-import {cp, mkdtemp, readFile, rm, writeFile} from 'node:fs/promises';
-import {tmpdir} from 'node:os';
+import {cp, readFile, writeFile} from 'node:fs/promises';
 import {join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {promisify} from 'node:util';
-import {after, before, test} from 'node:test';
+import {after, test} from 'node:test';
 import {serve} from '../serve.mjs';
-import {expectscreen, openpage, pagedir, startbrowser, type} from './browser.mjs';
-import {heading, mainmenu} from './screens.mjs';
+import {expectscreen, openpage, pagedir, type} from './browser.mjs';
+import {loadedscreen, mainmenu, newknight, save, titleshown, usesession} from './screens.mjs';
 
-let session;
-let folder;
+const shared = usesession();
 let server;
 
-before(async () => {
-  session = await startbrowser();
-  folder = await mkdtemp(join(tmpdir(), 'emberfell-offline-'));
-});
-
-after(async () => {
-  if (server?.listening) await stop(server);
-  await session?.close();
-  await rm(folder, {recursive: true, force: true});
-});
-
-async function stop(server) {
+async function stop() {
   server.closeAllConnections();
   await new Promise((done) => server.close(done));
 }
 
-async function titleshown(page) {
-  await page.waitForFunction(() => document.querySelector('.xterm-rows')
-    ?.textContent.includes('Version: 1.0.1'), {timeout: 10000});
-}
+after(async () => {
+  if (server?.listening) await stop();
+});
 
 test('after one visit the page plays offline, installs, and offers a rebuilt page', async () => {
   // A copy of the built page, to rebuild while the player has it open.
+  const folder = shared.folder;
   await cp(pagedir, folder, {recursive: true});
   server = await serve(folder);
   const {port} = server.address();
-  const site = {browser: session.browser, url: `http://127.0.0.1:${port}/`};
+  const site = {browser: shared.session.browser, url: `http://127.0.0.1:${port}/`};
   // A tab of the first visit, before the worker is there: it never
   // controls this tab.
   const early = await openpage(site);
@@ -54,31 +41,16 @@ test('after one visit the page plays offline, installs, and offers a rebuilt pag
   const cdp = await page.createCDPSession();
   assert.deepEqual(await cdp.send('Page.getInstallabilityErrors'), {installabilityErrors: []});
 
-  await titleshown(page);
-  await type(page, 'k n\nSir Offline\nk');
-  await expectscreen(page, mainmenu);
-  await type(page, 'a\ny\n');
-  await expectscreen(page, `${heading}
-Are you sure you want to save? y
-
-
-                                saving...
-
-                                saved`);
+  await newknight(page, 'Sir Offline');
+  await save(page);
 
   // No network at all: the server gone and the browser offline.
-  await stop(server);
+  await stop();
   await page.setOfflineMode(true);
   await page.reload();
   await titleshown(page);
   await type(page, 'k l\nSir Offline\n');
-  await expectscreen(page, `${heading}
-Enter character name to load: Sir Offline
-
-
-                                  loading...
-
-                                  loaded`);
+  await expectscreen(page, loadedscreen('Sir Offline'));
   await type(page, 'k');
   await expectscreen(page, mainmenu);
   assert.equal(await page.$('#update'), null);
@@ -94,18 +66,18 @@ Enter character name to load: Sir Offline
   await page.setOfflineMode(false);
   await page.reload();
   await titleshown(page);
-  const h1 = () => page.$eval('h1', (element) => element.textContent);
-  assert.equal(await h1(), 'Emberfell');
+  const h1 = (tab) => tab.$eval('h1', (element) => element.textContent);
+  assert.equal(await h1(page), 'Emberfell');
   await page.waitForSelector('#update button', {timeout: 10000});
   // Both tabs offer it; the one the worker does not control reloads into
   // it first, then the other, which the new worker controls by then.
   await early.bringToFront();
   await early.waitForSelector('#update button', {timeout: 10000});
   await Promise.all([early.waitForNavigation(), early.click('#update button')]);
-  assert.equal(await early.$eval('h1', (element) => element.textContent), 'Emberfell rebuilt');
+  assert.equal(await h1(early), 'Emberfell rebuilt');
   await page.bringToFront();
   await Promise.all([page.waitForNavigation(), page.click('#update button')]);
-  assert.equal(await h1(), 'Emberfell rebuilt');
+  assert.equal(await h1(page), 'Emberfell rebuilt');
   await titleshown(page);
   assert.deepEqual([...early.errors, ...page.errors], []);
   await early.close();
