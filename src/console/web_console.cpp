@@ -79,17 +79,6 @@ EM_ASYNC_JS(int, pageawaitline, (), {
     return Module['lineready'].length;
 });
 
-// The next line if the page has it at once (a paste's lines typed ahead),
-// its size as pageawaitline gives it; -2 when the game must wait for it.
-EM_JS(int, pagereadyline, (), {
-    const page = Module['page'];
-    const line = page['readyline'] ? page['readyline']() : undefined;
-    if (line === undefined) return -2;
-    if (line === null) return -1;
-    Module['lineready'] = new TextEncoder().encode(line);
-    return Module['lineready'].length;
-});
-
 EM_JS(void, pagetakeline, (char* into), {
     HEAPU8.set(Module['lineready'], into);
     Module['lineready'] = null;
@@ -214,8 +203,7 @@ class KeyboardBuffer final : public std::streambuf {
         // Ctrl-D ends a line typed so far without a line end; an empty one
         // then is no input at all, and the next line is waited for.
         do {
-            int size = pagereadyline();
-            if (size == -2) size = pageawaitline();
+            const int size = pageawaitline();
             if (size < 0) return traits_type::eof();
             line.assign(static_cast<std::size_t>(size), '\0');
             if (size > 0) pagetakeline(line.data());

@@ -95,12 +95,6 @@ let calls = 0;
 
 // Nothing, or, once the game has gone on for a breath (the clock is read
 // at every 16th call), a promise resolved after the browser has had its turn.
-// Whether the browser's turn has come (breathe would wait), the clock not
-// read.
-export function breathdue() {
-  return calls % 16 === 15 && performance.now() - breathed >= breath;
-}
-
 export function breathe() {
   if (++calls % 16 || performance.now() - breathed < breath) return null;
   return new Promise(soon).then(() => {

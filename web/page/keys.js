@@ -143,16 +143,6 @@ export function keyboard(term) {
       typed.push(data);
       serve();
     },
-    // The line typed ahead, taken at once if it is whole; undefined when
-    // it is not (the letters typed so far stay in the line being edited).
-    readyline() {
-      if (waiting) return undefined;
-      let line;
-      waiting = {kind: 'line', resolve: (value) => { line = value; }};
-      serve();
-      waiting = null;
-      return line;
-    },
     waitfor(kind) {
       return new Promise((resolve) => {
         waiting = {kind, resolve};

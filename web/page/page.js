@@ -8,7 +8,7 @@
 // the game's words for listening (transcript.js, plainview.js, prompt.js,
 // repeat.js, scene.js, echo.js) and the keys the page keeps (tabs.js, motion.js).
 import {keepfitted} from './fit.js';
-import {breathdue, breathe, gatherwrites} from './flow.js';
+import {breathe, gatherwrites} from './flow.js';
 import {keyboard} from './keys.js';
 import {keepstill} from './motion.js';
 import {plainview} from './plainview.js';
@@ -125,19 +125,6 @@ const pageside = {
     prompt.answered(line);
     await saves.nextline(heard);
     await breathe();
-    return line;
-  },
-  // A line typed ahead (a paste's later lines) is taken without the game
-  // waiting, when there is nothing to wait for: no storage to read and no
-  // turn of the browser's due. Undefined sends the game to line().
-  readyline() {
-    if (over || !saves.quiet() || breathdue()) return undefined;
-    const line = keys.readyline();
-    if (line === undefined) return undefined;
-    takeover();
-    heard = false;
-    prompt.answered(line);
-    breathe();
     return line;
   },
   persist: (file) => saves.persist(file),

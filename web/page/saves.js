@@ -22,7 +22,6 @@ export function savedknights({say, focus}) {
   // The saves directory read from the browser's storage; the game starts
   // at once, and takes no typed line (no name to load) before this is done.
   let ready = null;
-  let mounted = false;
 
   const savefiles = () => game.saves.list(savesdir);
 
@@ -118,16 +117,8 @@ export function savedknights({say, focus}) {
     // A new game's saves directory, from the browser's storage.
     attach(newgame) {
       game = newgame;
-      mounted = false;
-      const mounting = mountsaves();
-      ready = mounting;
-      mounting.finally(() => {
-        if (ready === mounting) mounted = true;
-      });
+      ready = mountsaves();
     },
-    // Whether a line typed ahead may be taken at once: the saves as up to
-    // date as nextline(false) would bring them, with no storage to wait for.
-    quiet: () => mounted && storage.idle && news.comes && importlines === 0,
     // Before each typed line the game takes (waited: whether the game
     // waited for the player): resolves once the saves directory is up to
     // date.

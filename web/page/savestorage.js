@@ -26,8 +26,6 @@ function synconce(saves, fromstorage) {
 
 export function savestorage() {
   let syncing = Promise.resolve();
-  // Whether no sync is under way.
-  let idle = true;
   // Whether the browser keeps the saves.
   let lasting = false;
   let memorysaves = new Map();
@@ -37,14 +35,9 @@ export function savestorage() {
   // game ran.
   function sync(game, fromstorage) {
     const {saves} = game;
-    const now = syncing.then(async () => await synconce(saves, fromstorage) ||
-                                           synconce(saves, fromstorage));
-    syncing = now;
-    idle = false;
-    now.finally(() => {
-      if (syncing === now) idle = true;
-    });
-    return now;
+    syncing = syncing.then(async () => await synconce(saves, fromstorage) ||
+                                        synconce(saves, fromstorage));
+    return syncing;
   }
 
   return {
@@ -54,9 +47,6 @@ export function savestorage() {
     },
     // Once the syncs asked so far are done.
     settled: () => syncing,
-    get idle() {
-      return idle;
-    },
     // A new game's saves directory, from the browser's storage (or from
     // memory); resolves with whether the browser keeps it. cleared() is
     // called when the browser's storage is cleared under the game.
