@@ -28,6 +28,9 @@ export function paragraphs(text, first) {
   return shown;
 }
 
+// The words come in parts, a screen's or less; they are drawn into the log
+// a task later, so that a paste that goes through a thousand screens draws
+// only those the log keeps.
 export function transcript(log) {
   // The current screen's block in the log, and whether the next words
   // begin a new one.
@@ -35,43 +38,71 @@ export function transcript(log) {
   let fresh = true;
   // The open line's answer, as the player types it: shown, not said again.
   let answer = null;
+  // The parts not drawn yet: {fresh, lines, typed, done}.
+  let pending = [];
 
-  // Where the log shows the screen, its last lines in sight, as on a
-  // terminal: the prompt and the line typed after it.
   const showend = () => { log.scrollTop = log.scrollHeight; };
 
-  // The line the player types after the open line's prompt, so far, and
-  // then whole (null: none).
-  function typing(text) {
-    if (!answer) return;
-    answer.textContent = textonly(text ?? '');
-    showend();
-  }
-
-  function words(text) {
-    const part = document.createElement('div');
+  function draw(part) {
+    const block = document.createElement('div');
     answer = null;
-    for (const {line, after, open} of paragraphs(text, fresh)) {
+    for (const {line, after, open} of part.lines) {
       const shown = document.createElement('p');
       shown.textContent = line;
       if (after) shown.className = 'after';
       if (open) {
-        answer = document.createElement('span');
-        answer.setAttribute('aria-hidden', 'true');
-        shown.append(answer);
+        const typed = document.createElement('span');
+        typed.setAttribute('aria-hidden', 'true');
+        typed.textContent = textonly(part.typed ?? '');
+        shown.append(typed);
+        if (!part.done) answer = typed;
       }
-      part.append(shown);
+      block.append(shown);
     }
-    if (!part.childElementCount) return;
-    if (fresh) {
-      screen = document.createElement('div');
-      screen.append(part);
-      log.append(screen);
-      fresh = false;
-      while (log.childElementCount > keptscreens) log.firstElementChild.remove();
-    } else {
-      screen.append(part);
+    // A new screen goes into the log whole: one addition, heard once.
+    if (!part.fresh) {
+      screen.append(block);
+      return;
     }
+    screen = document.createElement('div');
+    screen.append(block);
+    log.append(screen);
+  }
+
+  // The parts since the last frame, but those of screens the log would
+  // drop at once.
+  function flush() {
+    let first = 0;
+    for (let i = pending.length - 1, screens = 0; i >= 0; i--) {
+      if (pending[i].fresh && ++screens === keptscreens) {
+        first = i;
+        break;
+      }
+    }
+    for (const part of pending.slice(first)) draw(part);
+    pending = [];
+    while (log.childElementCount > keptscreens) log.firstElementChild.remove();
+    showend();
+  }
+
+  function words(text) {
+    const lines = paragraphs(text, fresh);
+    if (!lines.length) return;
+    if (!pending.length) setTimeout(flush, 0);
+    pending.push({fresh, lines, typed: null, done: false});
+    fresh = false;
+  }
+
+  // The line the player types after the open line's prompt, so far, and
+  // then whole (null: none).
+  function typing(text) {
+    const last = pending.at(-1);
+    if (last) {
+      if (!last.done) last.typed = text;
+      return;
+    }
+    if (!answer) return;
+    answer.textContent = textonly(text ?? '');
     showend();
   }
 
@@ -84,10 +115,14 @@ export function transcript(log) {
     typing,
     answered(line) {
       typing(line?.replace(/\n$/, ''));
+      const last = pending.at(-1);
+      if (last) last.done = true;
       answer = null;
     },
     // The current screen's words, a line each.
-    current: () => [...(screen?.querySelectorAll('p') ?? [])]
-      .map((line) => line.textContent).join('\n'),
+    current() {
+      if (pending.length) flush();
+      return [...(screen?.querySelectorAll('p') ?? [])].map((line) => line.textContent).join('\n');
+    },
   };
 }
