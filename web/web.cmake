@@ -3,7 +3,7 @@
 #
 # The game blocks on the player's keys and lines; the page delivers them
 # asynchronously, so the game's call stack is suspended while it waits
-# (ASYNCIFY). Only the imports in web_console.cpp that await the page can
+# (ASYNCIFY). Only the imports in src/web/console.cpp that await the page can
 # suspend it, and only the functions that can be on the stack then are
 # built to be suspended: the game's own, main, and the input stream's (the
 # page's lines reach the game through std::istream and its number parsing,
@@ -37,12 +37,12 @@ target_link_options(emberfell PRIVATE
   # Only what the page hands the game when it makes one.
   "-sINCOMING_MODULE_JS_API=['page','instantiateWasm']"
   "-sEXPORTED_RUNTIME_METHODS=['callMain']"
-  # The game's rule for an imported save's name (web_saves.js), and the
+  # The game's rule for an imported save's name (src/web/saves.js), and the
   # memory it is handed the file in.
   "-sEXPORTED_FUNCTIONS=['_main','_knightname','_malloc','_free']"
   -lidbfs.js
-  --post-js ${CMAKE_SOURCE_DIR}/src/console/web_saves.js)
-set_property(TARGET emberfell APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/console/web_saves.js)
+  --post-js ${CMAKE_SOURCE_DIR}/src/web/saves.js)
+set_property(TARGET emberfell APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/web/saves.js)
 
 # xterm.js, the Closure Compiler and the test driver, at the versions in
 # package-lock.json.

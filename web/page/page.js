@@ -110,7 +110,7 @@ function typed(data) {
 }
 term.onData(typed);
 
-// What the game asks of the page (web_console.cpp).
+// What the game asks of the page (src/web/console.cpp).
 const pageside = {
   write: (bytes) => term.write(bytes),
   async key() {
