@@ -3,7 +3,7 @@
 // of a play (the game's words, each once), the focused input's name at each
 // wait in the accessibility tree, Tab through every control, the knights'
 // list keeping the focus, the screen said again, the scene in the page's
-// title, axe-core's rules at four scenes, and the game's text at 200% zoom,
+// title, axe-core's rules at five scenes, and the game's text at 200% zoom,
 // 320 CSS pixels wide and with reduced motion.
 import assert from 'node:assert/strict';
 import {readFile, writeFile} from 'node:fs/promises';
@@ -135,6 +135,13 @@ test('a play heard through the page, by keyboard, zoomed and narrow', async () =
   await scene(page, 'Main menu');
   await type(page, 'x\n');
   await heard(page, ['That is not one of the choices.', mainmenu], mainchoices);
+  await type(page, 'b\n');
+  await heard(page, [/^Listen kid[^]*\n21\) I don't want anything\nGold: 0 \? $/], /^textbox: /);
+  await scene(page, 'Blacksmith');
+  await type(page, '21\n');
+  await heard(page, [/LEAVE!!\n\(Press any key\.\)$/], anykey);
+  await type(page, 'k');
+  await heard(page, [mainmenu], mainchoices);
   // The game's text at 200% zoom (half the CSS pixels, each drawn twice as
   // large): at least 1.8 times as large or at 16 CSS pixels; 320 CSS pixels
   // wide, no sideways scrolling and at least 12 CSS pixels. Where the words
