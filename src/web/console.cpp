@@ -45,6 +45,8 @@
 //                         the key wait's own line, "(Press any key.)".
 // An answer that chose nothing is said in the words themselves.
 
+#include "console/console.h"
+
 #include <emscripten.h>
 #include <sys/stat.h>
 
@@ -54,7 +56,6 @@
 #include <string>
 #include <string_view>
 
-#include "console/console.h"
 #include "console/plain.h"
 #include "console/words.h"
 
