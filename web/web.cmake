@@ -75,9 +75,9 @@ file(GLOB pagescripts CONFIGURE_DEPENDS ${webdir}/page/*.js)
 list(TRANSFORM firstpaintsources PREPEND ${webdir}/page/)
 add_custom_command(
   OUTPUT ${pagedir}/index.html
-  # firstpaint.mjs imports some of the page's modules, which have no
-  # package.json of their own to say they are modules.
-  COMMAND ${NODE} --disable-warning=MODULE_TYPELESS_PACKAGE_JSON ${webdir}/firstpaint.mjs ${webdir}/page ${pagedir}
+  # firstpaint.mjs imports some of the page's modules (web/package.json
+  # says that .js files here are modules, for Node.js 18 as for newer ones).
+  COMMAND ${NODE} ${webdir}/firstpaint.mjs ${webdir}/page ${pagedir}
   DEPENDS ${firstpaintsources} ${webdir}/firstpaint.mjs emberfell ${pagescripts}
   COMMENT "Painting the title into the page's index.html")
 set(pagefiles ${pagedir}/index.html)
