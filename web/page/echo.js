@@ -9,8 +9,10 @@
 const controlcodes = '\\x00-\\x1f\\x7f-\\x9f\\u061c\\u200e\\u200f\\u202a-\\u202e\\u2066-\\u2069';
 // A run of text: letters with no control among them.
 export const plainrun = new RegExp(`[^${controlcodes}]+`, 'y');
-// Text with its controls left out.
-export const textonly = (text) => text.replace(new RegExp(`[${controlcodes}]`, 'g'), '');
+// Text with its controls left out (every line of the game's words comes
+// through here: the expression is made once).
+const control = new RegExp(`[${controlcodes}]`, 'g');
+export const textonly = (text) => text.replace(control, '');
 // A name the page shows in its own words, isolated so that it can never
 // turn the direction of the words around it.
 export const isolated = (name) => `\u2068${textonly(name)}\u2069`;
