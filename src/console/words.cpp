@@ -111,14 +111,13 @@ std::string_view scenename(scene s) {
 }
 
 void Words::write(std::string_view text) {
-    for (const char c : text) {
-        if (c != '\n') {
-            open += c;
-            continue;
-        }
+    for (std::size_t end = text.find('\n'); end != nowhere; end = text.find('\n')) {
+        open.append(text.substr(0, end));
         line(open);
         open.clear();
+        text.remove_prefix(end + 1);
     }
+    open.append(text);
 }
 
 void Words::drawing(std::string_view words) {
