@@ -125,12 +125,11 @@ export async function exportknight(page, name, folder) {
   await rm(join(folder, name), {force: true});
   await page.select('#knights', name);
   await page.click('#export');
+  // The file is there, empty, a moment before its bytes are.
   for (let i = 0; i < 400; i++) {
-    try {
-      return await readFile(join(folder, name));
-    } catch {
-      await new Promise((r) => setTimeout(r, 25));
-    }
+    const bytes = await readFile(join(folder, name)).catch(() => null);
+    if (bytes?.length) return bytes;
+    await new Promise((r) => setTimeout(r, 25));
   }
   throw new Error(`no download of ${name}`);
 }
