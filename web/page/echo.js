@@ -13,6 +13,13 @@ export const plainrun = new RegExp(`[^${controlcodes}]+`, 'y');
 // through here: the expression is made once).
 const control = new RegExp(`[${controlcodes}]`, 'g');
 export const textonly = (text) => text.replace(control, '');
+// Whether text shows nothing: blanks and controls only.
+const shown = new RegExp(`[^\\s${controlcodes}]`);
+export const blank = (text) => !shown.test(text);
+// Text the game reads: a lone half of a surrogate pair (a broken paste)
+// becomes U+FFFD, as a UTF-8 encoder makes it.
+const lonesurrogate = /[\ud800-\udbff](?![\udc00-\udfff])|(?<![\ud800-\udbff])[\udc00-\udfff]/g;
+export const wellformed = (text) => text.replace(lonesurrogate, '\ufffd');
 // A name the page shows in its own words, isolated so that it can never
 // turn the direction of the words around it.
 export const isolated = (name) => `\u2068${textonly(name)}\u2069`;

@@ -12,8 +12,8 @@ export function prompter(term, words) {
   return {
     asks(kind, text) {
       waiting = kind;
+      if (text !== asked) term.textarea?.setAttribute('aria-label', text);
       asked = text;
-      term.textarea?.setAttribute('aria-label', text);
       if (kind === 'line') echo.begin();
     },
     // What the last wait asked.

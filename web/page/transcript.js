@@ -6,9 +6,14 @@
 // (plainview.js). A long game's oldest screens are dropped, never the
 // current one.
 
-import {textonly} from './echo.js';
+import {blank, textonly} from './echo.js';
 
 const keptscreens = 100;
+// While the game goes through more parts between two drawings than anyone
+// reads (a paste's lines at a menu), the log is drawn at most this often,
+// in ms: what it keeps in the end is the same.
+const floodparts = 20;
+const floodpace = 250;
 
 // The lines of a part of the words, a paragraph each; a line after a blank
 // one stands apart ("after"). The last is open (a prompt) where the text
@@ -38,15 +43,25 @@ export function transcript(log) {
   let fresh = true;
   // The open line's answer, as the player types it: shown, not said again.
   let answer = null;
-  // The parts not drawn yet: {fresh, lines, typed, done}.
+  // The parts not drawn yet: {fresh, text, typed, done}.
   let pending = [];
 
-  const showend = () => { log.scrollTop = log.scrollHeight; };
+  // The log's end in view, where the log is shown (plainview.js), once a
+  // frame: never a layout of the log for each line typed or drawn.
+  let showing = false;
+  function showend() {
+    if (showing || !document.body.classList.contains('plain')) return;
+    showing = true;
+    requestAnimationFrame(() => {
+      showing = false;
+      log.scrollTop = log.scrollHeight;
+    });
+  }
 
   function draw(part) {
     const block = document.createElement('div');
     answer = null;
-    for (const {line, after, open} of part.lines) {
+    for (const {line, after, open} of paragraphs(part.text, part.fresh)) {
       const shown = document.createElement('p');
       shown.textContent = line;
       if (after) shown.className = 'after';
@@ -71,7 +86,18 @@ export function transcript(log) {
 
   // The parts since the last frame, but those of screens the log would
   // drop at once.
+  // When the last drawing was of a flood, and when it was.
+  let flooded = false;
+  let drawnat = 0;
+
+  function drawsoon() {
+    const wait = flooded ? drawnat + floodpace - performance.now() : 0;
+    setTimeout(flush, Math.max(0, wait));
+  }
+
   function flush() {
+    flooded = pending.length > floodparts;
+    drawnat = performance.now();
     let first = 0;
     for (let i = pending.length - 1, screens = 0; i >= 0; i--) {
       if (pending[i].fresh && ++screens === keptscreens) {
@@ -85,11 +111,12 @@ export function transcript(log) {
     showend();
   }
 
+  // A part's lines are made when it is drawn, so that the parts the log
+  // drops cost nothing; a part of blank lines leaves the next one fresh.
   function words(text) {
-    const lines = paragraphs(text, fresh);
-    if (!lines.length) return;
-    if (!pending.length) setTimeout(flush, 0);
-    pending.push({fresh, lines, typed: null, done: false});
+    if (blank(text)) return;
+    if (!pending.length) drawsoon();
+    pending.push({fresh, text, typed: null, done: false});
     fresh = false;
   }
 
