@@ -9,7 +9,11 @@
 // the game's input takes the next line, edited with echo on the page (Enter
 // ends it; Ctrl-D on an empty line is the end of input). The rest of a line
 // the game has not read yet stays here, in the input's buffer, for the next
-// prompt, whatever key waits come between.
+// prompt, whatever key waits come between. A line the page already has
+// whole (a paste's lines, typed ahead) is taken at once, without the game
+// waiting, when the page has nothing else to do first, and echoed here.
+// What the game writes reaches the page's terminal in one piece before
+// each wait; what a clear of the screen wipes before then never does.
 //
 // Saves are kept in the browser: the page mounts its own storage at the
 // saves directory before the game starts, and every save is made to last
@@ -76,12 +80,24 @@ EM_JS(void, pagewrite, (const char* text, int size), {
 EM_ASYNC_JS(int, pageawaitline, (), {
     const line = await Module['page']['line']();
     if (line === null) return -1;
-    Module['lineready'] = new TextEncoder().encode(line);
-    return Module['lineready'].length;
+    Module['lineready'] = line;
+    return lengthBytesUTF8(line);
 });
 
-EM_JS(void, pagetakeline, (char* into), {
-    HEAPU8.set(Module['lineready'], into);
+// The next line at once, if the page has it whole (a paste's lines typed
+// ahead), as pageawaitline gives it; -2 when the game must wait for it.
+EM_JS(int, pagereadyline, (), {
+    const readyline = Module['page']['readyline'];
+    const line = readyline ? readyline() : undefined;
+    if (line === undefined) return -2;
+    if (line === null) return -1;
+    Module['lineready'] = line;
+    return lengthBytesUTF8(line);
+});
+
+// The line, in UTF-8, and a NUL after it.
+EM_JS(void, pagetakeline, (char* into, int size), {
+    stringToUTF8(Module['lineready'], into, size + 1);
     Module['lineready'] = null;
 });
 
@@ -106,7 +122,7 @@ EM_ASYNC_JS(void, pagegameover, (int status), {
 // The transcript's side, each told only to a page that has it.
 EM_JS(void, pagewords, (const char* text, int size), {
     const words = Module['page']['words'];
-    if (words) words(new TextDecoder().decode(HEAPU8.slice(text, text + size)));
+    if (words) words(UTF8ToString(text, size));
 });
 
 EM_JS(void, pagenewscreen, (), {
@@ -116,12 +132,12 @@ EM_JS(void, pagenewscreen, (), {
 
 EM_JS(void, pagescene, (const char* name, int size), {
     const scene = Module['page']['scene'];
-    if (scene) scene(new TextDecoder().decode(HEAPU8.slice(name, name + size)));
+    if (scene) scene(UTF8ToString(name, size));
 });
 
 EM_JS(void, pageasks, (int line, const char* text, int size), {
     const asks = Module['page']['asks'];
-    if (asks) asks(line ? 'line' : 'key', new TextDecoder().decode(HEAPU8.slice(text, text + size)));
+    if (asks) asks(line ? 'line' : 'key', UTF8ToString(text, size));
 });
 
 EM_JS(double, pagenow, (), {
@@ -140,16 +156,22 @@ class Transcript {
         if (!said.empty()) pagewords(said.data(), static_cast<int>(said.size()));
     }
 
-    // The game is about to wait: the words so far, then what the wait asks.
-    void asks(awaited what) {
-        const std::string asked = words.wait(what);
+    // The game is about to wait: the words so far, up to the wait; gives
+    // what the wait asks.
+    std::string upto(awaited what) {
+        std::string asked = words.wait(what);
         tell();
+        return asked;
+    }
+
+    // What the wait asks, to the page, which waits for it.
+    static void ask(awaited what, const std::string& asked) {
         pageasks(what == awaited::line, asked.data(), static_cast<int>(asked.size()));
     }
 };
 
-// Written text, passed on to the page (and into the words) whenever the
-// game is about to wait.
+// Written text: into the words as it is written, and on to the page's
+// terminal, in one piece, whenever the game is about to wait.
 class ScreenBuffer final : public std::streambuf {
   public:
     explicit ScreenBuffer(Words& words) : words(words) { setp(buffer, buffer + sizeof buffer); }
@@ -157,13 +179,37 @@ class ScreenBuffer final : public std::streambuf {
     // Text for the terminal alone (a drawing, the clearing of the screen),
     // after what was written before it.
     void screenonly(std::string_view text) {
-        flushtopage();
-        pagewrite(text.data(), static_cast<int>(text.size()));
+        towords();
+        terminal.append(text);
+    }
+
+    // The screen cleared: what was written since the page's terminal last
+    // had text is wiped before it is seen, and never sent (the game writes
+    // no command to the terminal but this one).
+    void cleared(std::string_view clear) {
+        towords();
+        terminal = clear;
+    }
+
+    // A typed line, echoed as the page echoes one: its letters, and the
+    // line's end where Enter ended it.
+    void echo(std::string_view line) {
+        const bool ended = line.ends_with('\n');
+        terminal.append(line.substr(0, line.size() - (ended ? 1 : 0)));
+        if (ended) terminal.append("\r\n");
+    }
+
+    // What is written so far, into the words (and kept for the terminal).
+    void towords() {
+        const std::string_view text(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        words.write(text);
+        terminal.append(text);
+        setp(buffer, buffer + sizeof buffer);
     }
 
   protected:
     int_type overflow(int_type c) override {
-        flushtopage();
+        towords();
         if (!traits_type::eq_int_type(c, traits_type::eof())) {
             *pptr() = traits_type::to_char_type(c);
             pbump(1);
@@ -171,50 +217,63 @@ class ScreenBuffer final : public std::streambuf {
         return traits_type::not_eof(c);
     }
 
+    // The game is about to wait: what it wrote, to the page's terminal.
     int sync() override {
-        flushtopage();
+        towords();
+        if (!terminal.empty()) pagewrite(terminal.data(), static_cast<int>(terminal.size()));
+        terminal.clear();
         return 0;
     }
 
   private:
-    void flushtopage() {
-        const int size = static_cast<int>(pptr() - pbase());
-        if (size > 0) {
-            pagewrite(pbase(), size);
-            words.write(std::string_view(pbase(), static_cast<std::size_t>(size)));
-        }
-        setp(buffer, buffer + sizeof buffer);
-    }
-
     Words& words;
     char buffer[4096];
+    std::string terminal;
 };
 
 // Typed lines, one at a time, as the game reads them.
 class KeyboardBuffer final : public std::streambuf {
   public:
-    KeyboardBuffer(std::ostream& screen, Transcript& transcript)
+    KeyboardBuffer(ScreenBuffer& screen, Transcript& transcript)
         : screen(screen), transcript(transcript) {}
 
   protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-        screen.flush();
-        transcript.asks(awaited::line);
+        screen.towords();
+        const std::string asked = transcript.upto(awaited::line);
         // Ctrl-D ends a line typed so far without a line end; an empty one
         // then is no input at all, and the next line is waited for.
         do {
-            const int size = pageawaitline();
-            if (size < 0) return traits_type::eof();
-            line.assign(static_cast<std::size_t>(size), '\0');
-            if (size > 0) pagetakeline(line.data());
+            if (!takeline(asked)) return traits_type::eof();
         } while (line.empty());
         setg(line.data(), line.data(), line.data() + line.size());
         return traits_type::to_int_type(*gptr());
     }
 
   private:
-    std::ostream& screen;
+    // The next line, false at the end of input. A line the page has whole
+    // already (typed ahead) is taken at once and echoed here, after what
+    // the game wrote; else the game's text goes to the page, which asks
+    // for the line, echoes it as it is typed, and gives it.
+    bool takeline(const std::string& asked) {
+        int size = pagereadyline();
+        const bool atonce = size != -2;
+        if (!atonce) {
+            screen.pubsync();
+            Transcript::ask(awaited::line, asked);
+            size = pageawaitline();
+        }
+        if (size < 0) return false;
+        // Room for the line and the NUL the page puts after it.
+        line.assign(static_cast<std::size_t>(size) + 1, '\0');
+        pagetakeline(line.data(), size);
+        line.pop_back();
+        if (atonce) screen.echo(line);
+        return true;
+    }
+
+    ScreenBuffer& screen;
     Transcript& transcript;
     std::string line;
 };
@@ -227,16 +286,16 @@ class WebConsole final : public Console {
     std::ostream& err() override { return screen; }
 
     void clear() override {
-        screen.flush();
+        screenbuffer.towords();
         transcript.words.newscreen();
         transcript.tell();
         pagenewscreen();
-        screenbuffer.screenonly("\x1b[H\x1b[2J\x1b[3J");
+        screenbuffer.cleared("\x1b[H\x1b[2J\x1b[3J");
     }
 
     void waitkey() override {
         screen.flush();
-        transcript.asks(awaited::key);
+        Transcript::ask(awaited::key, transcript.upto(awaited::key));
         pageawaitkey();
     }
 
@@ -271,7 +330,7 @@ class WebConsole final : public Console {
     }
 
     void enter(scene s) override {
-        screen.flush();
+        screenbuffer.towords();
         if (!transcript.words.enter(s)) return;
         transcript.tell();
         const std::string_view name = scenename(s);
@@ -279,7 +338,7 @@ class WebConsole final : public Console {
     }
 
     void invalid() override {
-        screen.flush();
+        screenbuffer.towords();
         transcript.words.invalid();
     }
 
@@ -294,7 +353,7 @@ class WebConsole final : public Console {
     Transcript transcript;
     ScreenBuffer screenbuffer{transcript.words};
     std::ostream screen{&screenbuffer};
-    KeyboardBuffer keyboardbuffer{screen, transcript};
+    KeyboardBuffer keyboardbuffer{screenbuffer, transcript};
     std::istream keyboard{&keyboardbuffer};
 };
 

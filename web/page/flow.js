@@ -92,12 +92,22 @@ function soon(callback) {
 
 let breathed = performance.now();
 let calls = 0;
+// Whether the browser's turn is owed, until it has had it.
+let owed = false;
 
-// Nothing, or, once the game has gone on for a breath (the clock is read
-// at every 16th call), a promise resolved after the browser has had its turn.
+// Whether the game has gone on for a breath since the browser's last turn
+// (the clock is read at every 16th call).
+export function breathdue() {
+  if (!owed && ++calls % 16 === 0) owed = performance.now() - breathed >= breath;
+  return owed;
+}
+
+// Nothing, or, once a breath is due, a promise resolved after the browser
+// has had its turn.
 export function breathe() {
-  if (++calls % 16 || performance.now() - breathed < breath) return null;
+  if (!breathdue()) return null;
   return new Promise(soon).then(() => {
     breathed = performance.now();
+    owed = false;
   });
 }

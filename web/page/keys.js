@@ -38,14 +38,18 @@ function firstletters(run, room) {
 
 // The keyboard of one terminal: take() what the player types, waitfor()
 // what the game waits for ('key' resolves with nothing, 'line' with the
-// line and its line end, or null at the end of input), reset() at the end
-// of a game.
+// line and its line end, or null at the end of input), readyline() a line
+// typed ahead, reset() at the end of a game.
 export function keyboard(term) {
   // The typed text not yet taken, as it came, and how far into the first
   // piece the game has taken.
   const typed = [];
   let taken = 0;
   let waiting = null;
+  // Where the keys are echoed: the terminal, but for a line typed ahead
+  // (readyline).
+  const silent = {write() {}};
+  let echo = term;
   // The line being edited, and its length in letters.
   let editing = '';
   let letters = 0;
@@ -57,7 +61,7 @@ export function keyboard(term) {
   }
 
   function rubout(count) {
-    term.write('\b \b'.repeat(count));
+    echo.write('\b \b'.repeat(count));
   }
 
   // The next piece of typed text starts here; the pieces taken are gone.
@@ -88,7 +92,7 @@ export function keyboard(term) {
     if (kept) {
       editing += kept;
       letters += [...kept].length;
-      term.write(kept);
+      echo.write(kept);
     }
     return true;
   }
@@ -101,7 +105,7 @@ export function keyboard(term) {
   // Line editing with echo, as on a terminal.
   function editline(key) {
     if (key === '\r' || key === '\n') {
-      term.write('\r\n');
+      echo.write('\r\n');
       const line = editing;
       editing = '';
       letters = 0;
@@ -142,6 +146,24 @@ export function keyboard(term) {
       if (!data) return;
       typed.push(data);
       serve();
+    },
+    // The next line at once, when it is typed whole (a paste's lines typed
+    // ahead), not echoed: the game echoes it after its prompt. Undefined
+    // when it is not, and nothing is taken.
+    readyline() {
+      if (waiting) return undefined;
+      const before = {pieces: [...typed], taken, editing, letters};
+      let line;
+      waiting = {kind: 'line', resolve: (value) => { line = value; }};
+      echo = silent;
+      serve();
+      echo = term;
+      waiting = null;
+      if (line === undefined) {
+        typed.splice(0, typed.length, ...before.pieces);
+        ({taken, editing, letters} = before);
+      }
+      return line;
     },
     waitfor(kind) {
       return new Promise((resolve) => {

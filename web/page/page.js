@@ -8,7 +8,8 @@
 // the game's words for listening (transcript.js, plainview.js, prompt.js,
 // repeat.js, scene.js, echo.js) and the keys the page keeps (tabs.js, motion.js).
 import {keepfitted} from './fit.js';
-import {breathe, gatherwrites} from './flow.js';
+import {wellformed} from './echo.js';
+import {breathdue, breathe, gatherwrites} from './flow.js';
 import {keyboard} from './keys.js';
 import {keepstill} from './motion.js';
 import {plainview} from './plainview.js';
@@ -125,7 +126,20 @@ const pageside = {
     prompt.answered(line);
     await saves.nextline(heard);
     await breathe();
-    return line;
+    return line && wellformed(line);
+  },
+  // A line typed ahead (a paste's later lines) is taken without the game
+  // waiting, when there is nothing to wait for: no storage to read and no
+  // turn of the browser due; the game echoes it. Undefined sends the game
+  // to line().
+  readyline() {
+    if (over || !saves.quiet() || breathdue()) return undefined;
+    const line = keys.readyline();
+    if (line === undefined) return undefined;
+    takeover();
+    prompt.answered(line);
+    saves.linetaken();
+    return line && wellformed(line);
   },
   persist: (file) => saves.persist(file),
   words: words.words,

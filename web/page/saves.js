@@ -22,6 +22,9 @@ export function savedknights({say, focus}) {
   // The saves directory read from the browser's storage; the game starts
   // at once, and takes no typed line (no name to load) before this is done.
   let ready = null;
+  let mounted = false;
+  // The reads of the storage asked for (refresh) and not yet done.
+  let refreshing = 0;
 
   const savefiles = () => game.saves.list(savesdir);
 
@@ -70,10 +73,20 @@ export function savedknights({say, focus}) {
   // The saves directory brought up to what the browser's storage holds now,
   // saves made in other tabs included: whenever another tab has stored one.
   async function refresh() {
-    await ready;
-    if (!storage.lasting) return;
-    await storage.sync(game, true);
-    listknights(savefiles());
+    refreshing++;
+    try {
+      await ready;
+      if (!storage.lasting) return;
+      await storage.sync(game, true);
+      listknights(savefiles());
+    } finally {
+      refreshing--;
+    }
+  }
+
+  // An import's message goes with the second line the game takes after it.
+  function linetaken() {
+    if (importlines && --importlines === 0) say('');
   }
 
   // Before each line the game takes: for a line the player typed while
@@ -84,7 +97,13 @@ export function savedknights({say, focus}) {
   async function nextline(waited) {
     await ready;
     await (waited || !news.comes ? refresh() : storage.settled());
-    if (importlines && --importlines === 0) say('');
+    linetaken();
+  }
+
+  // Whether a line typed ahead may be taken at once, with nothing to wait
+  // for: the saves as up to date as nextline(false) would bring them.
+  function quiet() {
+    return mounted && !refreshing && storage.idle && (news.comes || !storage.lasting);
   }
 
   // The game, once its saves are ready (null: none yet).
@@ -117,12 +136,20 @@ export function savedknights({say, focus}) {
     // A new game's saves directory, from the browser's storage.
     attach(newgame) {
       game = newgame;
-      ready = mountsaves();
+      mounted = false;
+      const mounting = mountsaves();
+      ready = mounting;
+      mounting.then(() => {
+        if (ready === mounting) mounted = true;
+      });
     },
     // Before each typed line the game takes (waited: whether the game
     // waited for the player): resolves once the saves directory is up to
     // date.
     nextline,
+    // A line typed ahead, taken at once when quiet() allows it.
+    quiet,
+    linetaken,
     persist,
     // At the end of a game: what it saved stays for the next one, and the
     // page's message is the game's end.

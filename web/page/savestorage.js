@@ -26,6 +26,8 @@ function synconce(saves, fromstorage) {
 
 export function savestorage() {
   let syncing = Promise.resolve();
+  // The syncs asked and not yet done.
+  let unsettled = 0;
   // Whether the browser keeps the saves.
   let lasting = false;
   let memorysaves = new Map();
@@ -37,6 +39,8 @@ export function savestorage() {
     const {saves} = game;
     syncing = syncing.then(async () => await synconce(saves, fromstorage) ||
                                         synconce(saves, fromstorage));
+    unsettled++;
+    syncing.then(() => unsettled--);
     return syncing;
   }
 
@@ -47,6 +51,10 @@ export function savestorage() {
     },
     // Once the syncs asked so far are done.
     settled: () => syncing,
+    // Whether every sync asked so far is done.
+    get idle() {
+      return unsettled === 0;
+    },
     // A new game's saves directory, from the browser's storage (or from
     // memory); resolves with whether the browser keeps it. cleared() is
     // called when the browser's storage is cleared under the game.

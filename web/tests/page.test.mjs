@@ -42,11 +42,12 @@ test('line editing, only text echoed, keys typed ahead, and the end of a game', 
   // An arrow key is one key press: nothing of it reaches the menu's prompt.
   await page.keyboard.press('ArrowUp');
   await expectscreen(page, startmenu);
-  await type(page, 'n\n');
-  await expectscreen(page, `${heading}\nEnter character name:`);
+  // The part of a line typed ahead is echoed after the prompt.
+  await paste(page, 'n\nAy');
+  await expectscreen(page, `${heading}\nEnter character name: Ay`);
   // Pasted control codes (C1 CSI, a direction control) are no commands:
   // the rest is echoed as text, and Ctrl-U rubs it out.
-  await paste(page, 'Ay\u009b2J\u009b1;1HPWNED\u009b5;1H\u202ela');
+  await paste(page, '\u009b2J\u009b1;1HPWNED\u009b5;1H\u202ela');
   await expectscreen(page, `${heading}\nEnter character name: Ay2J1;1HPWNED5;1Hla`);
   await ctrl(page, 'u');
   // Nor is one typed.
