@@ -25,7 +25,8 @@ std::string said(const std::string& typed, std::initializer_list<int> rolls, Pla
 }
 
 TEST(Words, TheMenusSayTheirWordsAndEveryWait) {
-    EXPECT_EQ(said("x\nc\nn\nAyla\nz\ne\n", {}, play), R"(Emberfell, version 1.0.1. Press Enter.
+    EXPECT_EQ(said("x\nc\nn\nAyla\nz\ne\n", {}, play),
+              std::string("Emberfell, version " EMBERFELL_VERSION) + R"(. Press Enter.
 (Press any key.)
 [key]Emberfell
 

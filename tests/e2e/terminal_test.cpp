@@ -195,7 +195,8 @@ TEST(Plain, TheWordsAloneOnATerminal) {
     std::erase(out, '\r');
     // The words themselves are the filter's (tests/console); here, that the
     // real terminal gets them, its typed answers echoed into them.
-    EXPECT_EQ(out.substr(0, out.find("(M)onsters")), R"(Emberfell, version 1.0.1. Press Enter.
+    EXPECT_EQ(out.substr(0, out.find("(M)onsters")),
+              std::string("Emberfell, version " EMBERFELL_VERSION) + R"(. Press Enter.
 (Press any key.)
 Emberfell
 

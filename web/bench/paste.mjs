@@ -12,7 +12,7 @@
 // "held" is the longest task meanwhile (the longest the page took no event),
 // and "busy" the page's main thread's time in tasks, which a loaded machine
 // stretches less than the time to the answer.
-import {openpage, startbrowser, type} from '../tests/browser.mjs';
+import {openpage, startbrowser, type, versionline} from '../tests/browser.mjs';
 
 const runs = Math.max(1, Number(process.argv[2] ?? 5));
 const patience = Math.max(1, Number(process.argv[3] ?? 60)) * 1000;
@@ -37,7 +37,7 @@ async function pasteonce(session, before, prompt, text, answer) {
     .find((metric) => metric.name === 'TaskDuration').value * 1000;
   const shows = (wanted) => page.waitForFunction(
     (seen) => document.querySelector('.xterm-rows')?.textContent.includes(seen), {}, wanted);
-  await shows('Version: 1.0.1');
+  await shows(versionline);
   await type(page, before);
   await shows(prompt);
   const busybefore = await busy();

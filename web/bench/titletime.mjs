@@ -16,7 +16,7 @@ import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 import {PredefinedNetworkConditions} from 'puppeteer-core';
 import {serve} from '../serve.mjs';
-import {pagedir, startbrowser} from '../tests/browser.mjs';
+import {pagedir, startbrowser, versionline} from '../tests/browser.mjs';
 
 const args = process.argv.slice(2);
 const slow = args.includes('--slow');
@@ -46,8 +46,8 @@ async function titletime(browser, url) {
   }));
   let taken;
   if (await page.$('#terminal')) {
-    await page.waitForFunction(() => !document.getElementById('title') &&
-      document.querySelector('.xterm-rows')?.textContent.includes('Version: 1.0.1'), {timeout: 60000});
+    await page.waitForFunction((line) => !document.getElementById('title') &&
+      document.querySelector('.xterm-rows')?.textContent.includes(line), {timeout: 60000}, versionline);
     taken = await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() =>
       resolve(performance.now()))));
   }

@@ -8,6 +8,12 @@ import {fileURLToPath} from 'node:url';
 import puppeteer from 'puppeteer-core';
 import {serve} from '../serve.mjs';
 
+// The game's version, as the project gives it (CMakeLists.txt).
+export const version = (await readFile(new URL('../../CMakeLists.txt', import.meta.url), 'utf8'))
+  .match(/project\(emberfell VERSION (\S+)/)[1];
+// The line under the title that says it.
+export const versionline = `Version: ${version}`;
+
 export const pagedir =
   process.env.EMBERFELL_PAGE ?? fileURLToPath(new URL('../../build/web/page', import.meta.url));
 

@@ -10,7 +10,7 @@ import {readFile, writeFile} from 'node:fs/promises';
 import {createRequire} from 'node:module';
 import {join} from 'node:path';
 import {test} from 'node:test';
-import {importknight, listening, openpage, status, type} from './browser.mjs';
+import {importknight, listening, openpage, status, type, version} from './browser.mjs';
 import {aylasave, gameover, imported, usesession} from './screens.mjs';
 
 // axe-core, from the page's npm packages (web/node_modules).
@@ -98,7 +98,7 @@ test('a play heard through the page, by keyboard, zoomed and narrow', async () =
   const page = await openpage(shared.session, {before: [listening]});
   page.cdp = await page.createCDPSession();
   await page.setViewport({width: 1366, height: 768});
-  const title = 'Emberfell, version 1.0.1. Press Enter.\n(Press any key.)';
+  const title = `Emberfell, version ${version}. Press Enter.\n(Press any key.)`;
   await heard(page, [title], anykey);
   // The painted title and the terminal's rows are not heard; the game's
   // words are a log, in a named main under one heading.

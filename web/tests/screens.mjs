@@ -5,7 +5,7 @@ import {mkdtemp, rm} from 'node:fs/promises';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {after, before} from 'node:test';
-import {expectscreen, startbrowser, type} from './browser.mjs';
+import {expectscreen, startbrowser, type, versionline} from './browser.mjs';
 
 export const heading = `
                              Emberfell
@@ -62,8 +62,8 @@ export function usesession() {
 
 // Until the terminal shows the title, in the painted title's place.
 export async function titleshown(page) {
-  await page.waitForFunction(() => !document.getElementById('title') &&
-    document.querySelector('.xterm-rows')?.textContent.includes('Version: 1.0.1'), {timeout: 10000});
+  await page.waitForFunction((line) => !document.getElementById('title') &&
+    document.querySelector('.xterm-rows')?.textContent.includes(line), {timeout: 10000}, versionline);
 }
 
 // A new knight of this name, from the title to the main menu.
