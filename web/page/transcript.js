@@ -46,11 +46,11 @@ export function transcript(log) {
   // The parts not drawn yet: {fresh, text, typed, done}.
   let pending = [];
 
-  // The log's end in view, where the log is shown (plainview.js), once a
-  // frame: never a layout of the log for each line typed or drawn.
+  // The log's end in view (where it is shown, plainview.js), once a frame:
+  // never a layout of the log for each line typed or drawn.
   let showing = false;
   function showend() {
-    if (showing || !document.body.classList.contains('plain')) return;
+    if (showing) return;
     showing = true;
     requestAnimationFrame(() => {
       showing = false;
