@@ -47,8 +47,13 @@ export function plainview(log, prompt) {
     if (plain === size < readable()) return;
     plain = !plain;
     document.body.classList.toggle('plain', plain);
-    // Scrolled with the keys too, where the screen is longer than the room.
-    if (plain) log.tabIndex = 0;
-    else log.removeAttribute('tabindex');
+    // Scrolled with the keys too, where the screen is longer than the room;
+    // its end, the prompt, in view.
+    if (plain) {
+      log.tabIndex = 0;
+      log.scrollTop = log.scrollHeight;
+    } else {
+      log.removeAttribute('tabindex');
+    }
   };
 }

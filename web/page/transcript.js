@@ -46,11 +46,12 @@ export function transcript(log) {
   // The parts not drawn yet: {fresh, text, typed, done}.
   let pending = [];
 
-  // The log's end in view (where it is shown, plainview.js), once a frame:
-  // never a layout of the log for each line typed or drawn.
+  // The log's end in view where it is shown (plainview.js, which shows it
+  // there when it begins to show), once a frame: never a layout of the log
+  // for each line typed or drawn.
   let showing = false;
   function showend() {
-    if (showing) return;
+    if (showing || !document.body.classList.contains('plain')) return;
     showing = true;
     requestAnimationFrame(() => {
       showing = false;
