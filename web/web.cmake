@@ -21,6 +21,8 @@ find_program(NPM npm REQUIRED)
 find_program(NODE node REQUIRED)
 
 set_target_properties(emberfell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${pagedir} SUFFIX ".js")
+# The game is compiled for speed (the web preset's -O2: a paste of many
+# lines is as many passes of a menu), and linked small.
 target_link_options(emberfell PRIVATE
   -Oz
   -sASYNCIFY
