@@ -23,23 +23,26 @@
 // reader's, a braille display's): the game's words (words.h), the same
 // stream --plain prints. What the page is told for it, all optional (a page
 // without them plays as before):
-//   page.words(text)      A string (decoded from UTF-8): the next part of the
-//                         words, exactly as --plain prints it; whole lines
-//                         end in "\n". Passed on whenever the game is about
-//                         to wait (as the screen's text is) and at each new
-//                         screen. Before a typed line the words end with its
-//                         prompt ("? ", "Enter character name: "), its line
-//                         open: the player's answer ends it, as a terminal's
-//                         echo does, so the page adds the answer and "\n".
-//   page.newscreen()      Where the game clears the screen, after the words
-//                         of the screen before and before the new one's, so
-//                         that the page knows where the screen in view begins.
+//   page.words(text)      A string (decoded from UTF-8): the words since
+//                         the last, exactly as --plain prints them; whole
+//                         lines end in "\n". Passed on whenever the game is
+//                         about to wait for the page (as the screen's text
+//                         is). A form feed ("\f") stands where the game
+//                         cleared the screen, so that the page knows where
+//                         the screen in view begins. Before a typed line the
+//                         words end with its prompt ("? ", "Enter character
+//                         name: "), its line open: the player's answer ends
+//                         it, as a terminal's echo does, so the page adds
+//                         the answer and "\n". A line the game took at once
+//                         (typed ahead) is in the words already, after a
+//                         record separator ("\x1e") that parts it from its
+//                         prompt, and "\n".
 //   page.scene(name)      A new scene begins: its name in plain words, for
 //                         the page's title: "title", "start menu", "main
 //                         menu", "monster list", "fight", "blacksmith",
 //                         "magic shop", "inn", "quest board", "quest",
 //                         "character sheet", "the end". Comes before the
-//                         scene's first newscreen.
+//                         scene's first words.
 //   page.asks(kind, text) Just before each wait, after its words: kind is
 //                         'key' or 'line'; text is what the wait asks in
 //                         words: a line's question ("Enter character name:",
@@ -125,11 +128,6 @@ EM_JS(void, pagewords, (const char* text, int size), {
     if (words) words(UTF8ToString(text, size));
 });
 
-EM_JS(void, pagenewscreen, (), {
-    const newscreen = Module['page']['newscreen'];
-    if (newscreen) newscreen();
-});
-
 EM_JS(void, pagescene, (const char* name, int size), {
     const scene = Module['page']['scene'];
     if (scene) scene(UTF8ToString(name, size));
@@ -152,22 +150,41 @@ class Transcript {
 
     // The words said so far, to the page.
     void tell() {
-        const std::string said = words.take();
-        if (!said.empty()) pagewords(said.data(), static_cast<int>(said.size()));
+        held += words.take();
+        if (!held.empty()) pagewords(held.data(), static_cast<int>(held.size()));
+        held.clear();
     }
 
-    // The game is about to wait: the words so far, up to the wait; gives
-    // what the wait asks.
+    // The screen cleared.
+    void newscreen() {
+        words.newscreen();
+        (held += words.take()) += '\f';
+    }
+
+    // The game is about to wait: the words up to the wait, to be told
+    // before the page waits; gives what the wait asks.
     std::string upto(awaited what) {
         std::string asked = words.wait(what);
-        tell();
+        held += words.take();
         return asked;
     }
 
-    // What the wait asks, to the page, which waits for it.
-    static void ask(awaited what, const std::string& asked) {
+    // A line taken at once: its answer after its prompt, in the words.
+    void answered(std::string_view line) {
+        if (line.ends_with('\n')) line.remove_suffix(1);
+        ((held += words.take()) += '\x1e').append(line) += '\n';
+    }
+
+    // The words so far, then what the wait asks, to the page, which waits.
+    void ask(awaited what, const std::string& asked) {
+        tell();
         pageasks(what == awaited::line, asked.data(), static_cast<int>(asked.size()));
     }
+
+  private:
+    // Said, and not yet told: the page hears the words before each of its
+    // waits, not at each screen a paste's lines go through.
+    std::string held;
 };
 
 // Written text: into the words as it is written, and on to the page's
@@ -261,7 +278,7 @@ class KeyboardBuffer final : public std::streambuf {
         const bool atonce = size != -2;
         if (!atonce) {
             screen.pubsync();
-            Transcript::ask(awaited::line, asked);
+            transcript.ask(awaited::line, asked);
             size = pageawaitline();
         }
         if (size < 0) return false;
@@ -269,7 +286,10 @@ class KeyboardBuffer final : public std::streambuf {
         line.assign(static_cast<std::size_t>(size) + 1, '\0');
         pagetakeline(line.data(), size);
         line.pop_back();
-        if (atonce) screen.echo(line);
+        if (atonce) {
+            screen.echo(line);
+            transcript.answered(line);
+        }
         return true;
     }
 
@@ -287,15 +307,13 @@ class WebConsole final : public Console {
 
     void clear() override {
         screenbuffer.towords();
-        transcript.words.newscreen();
-        transcript.tell();
-        pagenewscreen();
+        transcript.newscreen();
         screenbuffer.cleared("\x1b[H\x1b[2J\x1b[3J");
     }
 
     void waitkey() override {
         screen.flush();
-        Transcript::ask(awaited::key, transcript.upto(awaited::key));
+        transcript.ask(awaited::key, transcript.upto(awaited::key));
         pageawaitkey();
     }
 

@@ -137,13 +137,12 @@ const pageside = {
     const line = keys.readyline();
     if (line === undefined) return undefined;
     takeover();
-    prompt.answered(line);
+    prompt.takenahead();
     saves.linetaken();
     return line && wellformed(line);
   },
   persist: (file) => saves.persist(file),
   words: words.words,
-  newscreen: words.newscreen,
   scene: namescene,
   asks: prompt.asks,
   over() {

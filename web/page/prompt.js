@@ -29,6 +29,11 @@ export function prompter(term, words) {
       waiting = null;
       term.input(data);
     },
+    // A line the game took at once (typed ahead): its answer is in the
+    // game's words.
+    takenahead() {
+      echo.end();
+    },
     // The line the game took (null: the end of input).
     answered(line) {
       echo.end();

@@ -10,24 +10,31 @@ import {blank, textonly} from './echo.js';
 
 const keptscreens = 100;
 // While the game goes through more parts between two drawings than anyone
-// reads (a paste's lines at a menu), the log is drawn at most this often,
-// in ms: what it keeps in the end is the same.
+// reads (a paste's lines at a menu), the log is drawn once the parts have
+// stopped coming for this long, in ms: what it keeps in the end is the same.
 const floodparts = 20;
-const floodpace = 250;
+const floodpause = 250;
+
+// Where the game's words put the answer to a prompt that the game took at
+// once (typed ahead), after the prompt.
+const answermark = '\x1e';
 
 // The lines of a part of the words, a paragraph each; a line after a blank
 // one stands apart ("after"). The last is open (a prompt) where the text
-// does not end its line.
+// does not end its line; a prompt the game took an answer to at once has
+// it ("answer").
 export function paragraphs(text, first) {
-  const lines = text.split('\n').map(textonly);
+  const lines = text.split('\n');
   const shown = [];
   let gap = false;
-  for (const [i, line] of lines.entries()) {
-    if (!line.trim()) {
+  for (const [i, printed] of lines.entries()) {
+    const [said, answer] = printed.split(answermark).map(textonly);
+    if (!said.trim()) {
       gap = i < lines.length - 1;
       continue;
     }
-    shown.push({line, after: gap && (shown.length > 0 || !first), open: i === lines.length - 1});
+    shown.push({line: said, after: gap && (shown.length > 0 || !first),
+                open: i === lines.length - 1, answer});
     gap = false;
   }
   return shown;
@@ -62,16 +69,16 @@ export function transcript(log) {
   function draw(part) {
     const block = document.createElement('div');
     answer = null;
-    for (const {line, after, open} of paragraphs(part.text, part.fresh)) {
+    for (const {line, after, open, answer: takenahead} of paragraphs(part.text, part.fresh)) {
       const shown = document.createElement('p');
       shown.textContent = line;
       if (after) shown.className = 'after';
-      if (open) {
+      if (open || takenahead !== undefined) {
         const typed = document.createElement('span');
         typed.setAttribute('aria-hidden', 'true');
-        typed.textContent = textonly(part.typed ?? '');
+        typed.textContent = takenahead ?? textonly(part.typed ?? '');
         shown.append(typed);
-        if (!part.done) answer = typed;
+        if (open && !part.done) answer = typed;
       }
       block.append(shown);
     }
@@ -85,40 +92,53 @@ export function transcript(log) {
     log.append(screen);
   }
 
-  // The parts since the last frame, but those of screens the log would
-  // drop at once.
-  // When the last drawing was of a flood, and when it was.
+  // Whether the last drawing was of a flood, and when the last part came.
   let flooded = false;
-  let drawnat = 0;
+  let lastpart = 0;
 
-  function drawsoon() {
-    const wait = flooded ? drawnat + floodpace - performance.now() : 0;
-    setTimeout(flush, Math.max(0, wait));
+  // The parts of the screens the log keeps; the others it would drop at once.
+  function keptparts() {
+    for (let i = pending.length - 1, screens = 0; i >= 0; i--) {
+      if (pending[i].fresh && ++screens === keptscreens) return pending.slice(i);
+    }
+    return pending;
   }
 
-  function flush() {
+  function drawpending() {
     flooded = pending.length > floodparts;
-    drawnat = performance.now();
-    let first = 0;
-    for (let i = pending.length - 1, screens = 0; i >= 0; i--) {
-      if (pending[i].fresh && ++screens === keptscreens) {
-        first = i;
-        break;
-      }
-    }
-    for (const part of pending.slice(first)) draw(part);
+    for (const part of keptparts()) draw(part);
     pending = [];
     while (log.childElementCount > keptscreens) log.firstElementChild.remove();
     showend();
   }
 
+  // The parts since the last drawing, a task later; in a flood, once it
+  // has stopped.
+  function flush() {
+    if (!flooded || performance.now() - lastpart >= floodpause) {
+      drawpending();
+      return;
+    }
+    pending = keptparts();
+    setTimeout(flush, floodpause);
+  }
+
   // A part's lines are made when it is drawn, so that the parts the log
   // drops cost nothing; a part of blank lines leaves the next one fresh.
-  function words(text) {
+  function part(text) {
     if (blank(text)) return;
-    if (!pending.length) drawsoon();
+    if (!pending.length) setTimeout(flush, flooded ? floodpause : 0);
+    lastpart = performance.now();
     pending.push({fresh, text, typed: null, done: false});
     fresh = false;
+  }
+
+  // The game's words, a form feed where it cleared the screen.
+  function words(text) {
+    for (const [i, screentext] of text.split('\f').entries()) {
+      if (i > 0) fresh = true;
+      part(screentext);
+    }
   }
 
   // The line the player types after the open line's prompt, so far, and
@@ -136,7 +156,7 @@ export function transcript(log) {
 
   return {
     words,
-    // The game cleared its screen: the words after this are the next one's.
+    // A new game: the words after this are its first screen's.
     newscreen() {
       fresh = true;
     },
@@ -149,7 +169,7 @@ export function transcript(log) {
     },
     // The current screen's words, a line each.
     current() {
-      if (pending.length) flush();
+      if (pending.length) drawpending();
       return [...(screen?.querySelectorAll('p') ?? [])].map((line) => line.textContent).join('\n');
     },
   };
