@@ -19,8 +19,9 @@ export function savedknights({say, focus}) {
   const news = savenews(() => refresh());
 
   let game = null;
-  // The saves directory read from the browser's storage; the game starts
-  // at once, and takes no typed line (no name to load) before this is done.
+  // The saves directory read from the browser's storage, and whether that
+  // is done; the game starts at once, and takes no typed line (no name to
+  // load) before it is.
   let ready = null;
   let mounted = false;
   // The reads of the storage asked for (refresh) and not yet done.
