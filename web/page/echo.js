@@ -16,8 +16,8 @@ export const textonly = (text) => text.replace(control, '');
 // Whether text shows nothing: blanks and controls only.
 const shown = new RegExp(`[^\\s${controlcodes}]`);
 export const blank = (text) => !shown.test(text);
-// Text the game reads: a lone half of a surrogate pair (a broken paste)
-// becomes U+FFFD, as a UTF-8 encoder makes it.
+// A typed line as the game reads it: a lone half of a surrogate pair (a
+// broken paste) becomes U+FFFD, as a UTF-8 encoder makes it.
 const lonesurrogate = /[\ud800-\udbff](?![\udc00-\udfff])|(?<![\ud800-\udbff])[\udc00-\udfff]/g;
 export const wellformed = (text) => text.replace(lonesurrogate, '\ufffd');
 // A name the page shows in its own words, isolated so that it can never

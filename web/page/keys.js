@@ -1,7 +1,7 @@
 // The player's keys: what is typed waits in one queue, in order, until the
 // game takes it; a key wait takes one key, a read of a line takes keys
 // until Enter, with the line edited and echoed here as on a terminal.
-import {plainrun} from './echo.js';
+import {plainrun, wellformed} from './echo.js';
 
 const longestline = 4095; // as a terminal's line editing allows
 
@@ -106,7 +106,7 @@ export function keyboard(term) {
   function editline(key) {
     if (key === '\r' || key === '\n') {
       echo.write('\r\n');
-      const line = editing;
+      const line = wellformed(editing);
       editing = '';
       letters = 0;
       answer(line + '\n');
@@ -122,7 +122,7 @@ export function keyboard(term) {
       letters = 0;
     } else if (key === '\x04') {
       // Ctrl-D: the end of input on an empty line, else the line so far.
-      const line = editing;
+      const line = wellformed(editing);
       editing = '';
       letters = 0;
       answer(line || null);

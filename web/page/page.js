@@ -8,7 +8,6 @@
 // the game's words for listening (transcript.js, plainview.js, prompt.js,
 // repeat.js, scene.js, echo.js) and the keys the page keeps (tabs.js, motion.js).
 import {keepfitted} from './fit.js';
-import {wellformed} from './echo.js';
 import {breathdue, breathe, gatherwrites} from './flow.js';
 import {keyboard} from './keys.js';
 import {keepstill} from './motion.js';
@@ -126,7 +125,7 @@ const pageside = {
     prompt.answered(line);
     await saves.nextline(heard);
     await breathe();
-    return line && wellformed(line);
+    return line;
   },
   // A line typed ahead (a paste's later lines) is taken without the game
   // waiting, when there is nothing to wait for: no storage to read and no
@@ -139,7 +138,7 @@ const pageside = {
     takeover();
     prompt.takenahead();
     saves.linetaken();
-    return line && wellformed(line);
+    return line;
   },
   persist: (file) => saves.persist(file),
   words: words.words,
