@@ -7,7 +7,7 @@
 // (a screen reader hears a live region's text once the browser's
 // accessibility tree has it, which it brings up to date at each frame).
 //   node web/bench/announce.mjs [plays]      (default 5)
-import {listening, openpage, startbrowser, type} from '../tests/browser.mjs';
+import {listening, openpage, pause, startbrowser, type} from '../tests/browser.mjs';
 
 // The roll the game draws at a time in whole seconds: its C library's
 // generator seeded with that time, the first number taken, modulo 3, plus 1.
@@ -93,7 +93,7 @@ async function play(session) {
     await type(page, keys);
     await page.waitForFunction((count) => window.announced.length > count, {timeout: 10000}, before);
   }
-  await new Promise((r) => setTimeout(r, 100));
+  await pause(100);
   const delays = await page.evaluate(() => window.announced.flatMap((said, i) => {
     if (said.region !== 'transcript') return [];
     const handed = window.handed.filter((at) => at <= said.at).at(-1);

@@ -8,6 +8,9 @@ import {fileURLToPath} from 'node:url';
 import puppeteer from 'puppeteer-core';
 import {serve} from '../serve.mjs';
 
+// A pause of this many ms.
+export const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+
 // The game's version, as the project gives it (CMakeLists.txt).
 export const version = (await readFile(new URL('../../CMakeLists.txt', import.meta.url), 'utf8'))
   .match(/project\(emberfell VERSION (\S+)/)[1];
@@ -96,7 +99,7 @@ export async function expectscreen(page, expected, timeout = 10000) {
     seen = await screen(page);
     if (seen === want) return;
     if (Date.now() > until) break;
-    await new Promise((r) => setTimeout(r, 25));
+    await pause(25);
   }
   throw new Error(`screen differs\n--- expected\n${want}\n--- seen\n${seen}\n---`);
 }
@@ -135,7 +138,7 @@ export async function exportknight(page, name, folder) {
   for (let i = 0; i < 400; i++) {
     const bytes = await readFile(join(folder, name)).catch(() => null);
     if (bytes?.length) return bytes;
-    await new Promise((r) => setTimeout(r, 25));
+    await pause(25);
   }
   throw new Error(`no download of ${name}`);
 }

@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import {writeFile} from 'node:fs/promises';
 import {join} from 'node:path';
 import {test} from 'node:test';
-import {expectscreen, importknight, openpage, screen, status, type} from './browser.mjs';
+import {expectscreen, importknight, openpage, pause, screen, status, type} from './browser.mjs';
 import {gameover, heading, mainmenu, newknight, titleshown, usesession} from './screens.mjs';
 
 const shared = usesession();
@@ -67,7 +67,7 @@ async function insight(page, when, over = false) {
         (!over || inside(seen.status, seen.box));
     };
     // The fit follows a resize within a frame or two.
-    for (let i = 0; i < 20 && !(await fits()); i++) await new Promise((r) => setTimeout(r, 25));
+    for (let i = 0; i < 20 && !(await fits()); i++) await pause(25);
     assert.ok(await fits(), `${when}, ${size.width}x${size.height}: ${JSON.stringify(seen)}`);
   }
 }

@@ -10,15 +10,13 @@ import {readFile, writeFile} from 'node:fs/promises';
 import {createRequire} from 'node:module';
 import {join} from 'node:path';
 import {test} from 'node:test';
-import {importknight, listening, openpage, paste, status, type, version} from './browser.mjs';
+import {importknight, listening, openpage, paste, pause, status, type, version} from './browser.mjs';
 import {aylasave, gameover, imported, usesession} from './screens.mjs';
 
 // axe-core, from the page's npm packages (web/node_modules).
 const axe = await readFile(createRequire(import.meta.url).resolve('axe-core'), 'utf8');
 
 const shared = usesession();
-
-const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 
 // The focused element's role and name, as the accessibility tree has them.
 async function focused(page) {
