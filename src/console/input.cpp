@@ -44,6 +44,15 @@ constexpr Letterform letterforms[] = {
     {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
 };
 
+// The bytes in all of the UTF-8 letter this byte begins; 0 when it begins
+// none.
+std::size_t letterlength(unsigned char first) {
+    for (const Letterform& form : letterforms) {
+        if (within(first, form.first, form.last)) return form.bytes;
+    }
+    return 0;
+}
+
 // The bytes of the UTF-8 letter `text` begins with; 0 when it begins with
 // none (a stray byte, a letter cut short).
 std::size_t letterbytes(std::string_view text) {
@@ -133,10 +142,7 @@ Keyscan::Step Keyscan::next(unsigned char c) {
             if (at != At::start) return Step::more;
             if (within(c, 0x20, 0x7E)) return Step::taken;
             // Alt with a letter of UTF-8: the letter's first byte tells its length.
-            following = within(c, 0xF0, 0xF4)   ? 3
-                        : within(c, 0xE0, 0xEF) ? 2
-                        : within(c, 0xC2, 0xDF) ? 1
-                                                : 0;
+            following = static_cast<int>(letterlength(c)) - 1;
             at = At::letter;
             return following > 0 ? Step::more : Step::left;
         case At::csifirst:
