@@ -42,17 +42,32 @@ std::string listline(int choice, const arm& a) {
     return number + name + " " + value + " " + std::to_string(a.price) + "\n";
 }
 
-// Every item for sale, numbered from 1 in the order of the list.
-void pricelist() {
-    out() << "Listen kid, I've got a schedule to keep, so hurry up. Wadda ya want?\n";
+// Every item for sale, numbered from 1 in the order of the list: `visit`
+// (its choice, its kind and its number in the kind's table) for each, until
+// `visit` gives true.
+template <class Visit>
+bool forsale(Visit visit) {
     int choice = 0;
     for (const kind& k : kinds) {
-        out() << k.heading;
         for (int n = 0; n < armcount; ++n) {
-            if (k.arms[n].price > 0) out() << listline(++choice, k.arms[n]);
+            if (k.arms[n].price > 0 && visit(++choice, k, n)) return true;
         }
     }
-    out() << choice + 1 << ") I don't want anything\n";
+    return false;
+}
+
+void pricelist() {
+    out() << "Listen kid, I've got a schedule to keep, so hurry up. Wadda ya want?\n";
+    const kind* listed = nullptr;
+    int last = 0;
+    forsale([&](int choice, const kind& k, int n) {
+        if (&k != listed) out() << k.heading;
+        listed = &k;
+        out() << listline(choice, k.arms[n]);
+        last = choice;
+        return false;
+    });
+    out() << last + 1 << ") I don't want anything\n";
 }
 
 // Sold without a word: the main menu shows straight away.
@@ -70,15 +85,11 @@ void buy(vars& v, const kind& k, int number) {
 
 // The item a choice names, as numbered in the list; false when it names none.
 bool sell(vars& v, int choice) {
-    for (const kind& k : kinds) {
-        for (int n = 0; n < armcount && choice >= 1; ++n) {
-            if (k.arms[n].price > 0 && --choice == 0) {
-                buy(v, k, n);
-                return true;
-            }
-        }
-    }
-    return false;
+    return forsale([&](int listed, const kind& k, int n) {
+        if (listed != choice) return false;
+        buy(v, k, n);
+        return true;
+    });
 }
 
 }  // namespace
