@@ -30,22 +30,10 @@ TEST(Magic, TheWholeListAtBaseCostAndEachSpellsDamage) {
     // Wisdom 100 and will 0: every spell at its base cost and power.
     vars v{.maxmp = 5000, .mp = 5000, .spells = 12, .wis = 100, .wil = 0};
     Fight f{100000};
-    EXPECT_NE(f.turn(v, "2\n0\n1\n").find(R"(Spells:
-12) Super Nova -------- 1500 MP
-11) Apocalypse -------- 1200 MP
-10) Life -------------- 1000 MP
-9) Lightning Storm ---- 900 MP
-8) Avalanche ---------- 800 MP
-7) Melt --------------- 700 MP
-6) Freeze ------------- 600 MP
-5) Tornado ------------ 500 MP
-4) Earthquake --------- 400 MP
-3) Fireball ----------- 300 MP
-2) Water Blast -------- 200 MP
-1) Cure --------------- 100 MP
-0) Don't cast anything
-? )"),
-              std::string::npos);
+    const std::string list = f.turn(v, "2\n0\n1\n");
+    const std::size_t at = list.find("Spells:");
+    const std::string spells = list.substr(at, list.find("? ", at) + 2 - at);
+    EXPECT_EQ(fingerprint(spells), 8819227803022927914u) << spells;
     int n = 1;  // each spell but Cure, in turn
     for (std::string hit :
          {"Water Blast: -200", "Fireball: -400", "Earthquake: -600", "Tornado: -800",

@@ -22,4 +22,10 @@ std::vector<std::string> screens(const std::string& transcript) {
     return found;
 }
 
+std::uint64_t fingerprint(std::string_view text) {
+    std::uint64_t hash = 0xcbf29ce484222325u;  // 64-bit FNV-1a
+    for (const unsigned char c : text) hash = (hash ^ c) * 0x100000001b3u;
+    return hash;
+}
+
 }  // namespace emberfell::testing

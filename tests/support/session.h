@@ -1,8 +1,10 @@
 #pragma once
 // The game on the scripted console: typed input in, the transcript out ("[clear]", "[key]").
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "character/record.h"
@@ -50,6 +52,11 @@ std::string visit(Place place, vars& v, const std::string& typed,
 
 // The screens of a transcript: the text after each clear.
 std::vector<std::string> screens(const std::string& transcript);
+
+// A fingerprint of a text the game must keep to the byte where it is too long
+// to copy into a test (a table, a long screen): a test compares it with the
+// fingerprint of the text as it was, and prints the text when it differs.
+std::uint64_t fingerprint(std::string_view text);
 
 // The title line and the empty line under it, as every screen begins.
 inline const std::string titleline = "[clear]                             Emberfell\n\n";
