@@ -24,68 +24,13 @@ std::string said(const std::string& typed, std::initializer_list<int> rolls, Pla
     return s.run(play);
 }
 
+// The title's words, then a wrong choice, the credits, a new knight, a wrong
+// choice and goodbye.
 TEST(Words, TheMenusSayTheirWordsAndEveryWait) {
-    EXPECT_EQ(said("x\nc\nn\nAyla\nz\ne\n", {}, play),
-              std::string("Emberfell, version " EMBERFELL_VERSION) + R"(. Press Enter.
-(Press any key.)
-[key]Emberfell
-
-(N)ew Game
-(L)oad Game
-(S)tory
-(I)nstructions
-(C)redits
-? That is not one of the choices.
-
-(N)ew Game
-(L)oad Game
-(S)tory
-(I)nstructions
-(C)redits
-? 
-Coded by
-Rowan Hale
-
-Playtesters
-
-Mira Stone
-Tam Reed
-Oskar Vell
-Ilse Marrow
-Jory Penn
-(Press any key.)
-[key]
-(N)ew Game
-(L)oad Game
-(S)tory
-(I)nstructions
-(C)redits
-? 
-Enter character name: Welcome, Ayla, your adventure is just beginning...
-(Press any key.)
-[key]
-(M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-? That is not one of the choices.
-
-(M)onsters
-(Q)uest
-(B)lacksmith
-Ma(g)ic Shop
-(I)nn
-(S)tats
-S(a)ve
-(E)xit
-? 
-Goodbye!!
-(Press any key.)
-[key])");
+    const std::string title = "Emberfell, version " EMBERFELL_VERSION ". Press Enter.\n";
+    const std::string words = said("x\nc\nn\nAyla\nz\ne\n", {}, play);
+    EXPECT_EQ(words.substr(0, title.size()), title);
+    EXPECT_EQ(fingerprint(words.substr(title.size())), 17048145371705725471u) << words;
 }
 
 TEST(Words, AFightsNextTurnSaysWhatChanged) {

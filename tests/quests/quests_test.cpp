@@ -23,15 +23,8 @@ TEST(QuestBoard, EachQuestItsNoticeDeclinedSilentlyAndNoneOutsideOneToEight) {
     const std::string board = titleline + "Quest Board:\n";
     const std::string prompt = "Would you like to take this quest? ";
     vars v;
-    EXPECT_EQ(s.run([&] { quests(v); }), board + R"(Den of Goblins
-
-Reward: 200 gold
-Info:
- Need someone to clear out a den of goblins near the outskirts
- of town. 5 to 10 goblins estimated to live there. A reward is
- offered of 200 gold
-
-)" + prompt);
+    const std::string first = s.run([&] { quests(v); });  // the Den of Goblins
+    EXPECT_EQ(fingerprint(first), 7365480949331401296u) << first;
     ASSERT_EQ(questbook().size(), 8u);
     for (int quest = 2; quest <= 8; ++quest) {
         v.quest = quest;
@@ -213,26 +206,9 @@ TEST(WholeGame, AStrongKnightTakesTheEightQuestsToTheScore) {
     EXPECT_EQ(v.kills, 94);
     EXPECT_EQ(v.gold, 20722);
     EXPECT_EQ(v.party[thatch] + v.party[duran], 2);
-    EXPECT_EQ(out.substr(out.rfind("[clear]", out.rfind("[clear]") - 1)), titleline + R"(It's over
-[key]You have defeated the King of Dragons
-[key]Your kingdom is safe
-[key]Your friends coming running into the cavern
-[key]They are relieved to see you safe
-[key]When you return to town, you are greeted by cheers
-[key]You are no longer an unimportant noble no one cares about
-[key]Your name will go down in history
-[key]Already, a statue is being erected in your image
-[key]It's gold plaque reads:
-
-[key]Ayla
-This hero killed the
-King of Dragons and
-saved our land from the
-dragon's oppressive rule
-May he forever be
-remembered in our
-hearts
-[key])" + titleline + "                              Game Completed!!\n\nScore: 94[key]");
+    const std::string ending = out.substr(out.rfind("[clear]", out.rfind("[clear]") - 1));
+    EXPECT_EQ(fingerprint(ending), 3477922492282999514u)
+        << ending;  // the story's end and the score, 94
 }
 
 }  // namespace
