@@ -35,35 +35,13 @@ TEST(Words, TheMenusSayTheirWordsAndEveryWait) {
 
 TEST(Words, AFightsNextTurnSaysWhatChanged) {
     vars v;  // a new knight: 4 a blow, and the squirrel's claw takes 1 HP
-    EXPECT_EQ(said("1\n1\n", {1, 1, 1, 1}, [&] { encounter(beast::squirrel, v); }), R"(Emberfell
-
-You found a rabid squirrel
-(Press any key.)
-[key]
-HP: 10/10
-MP: 5/5
-1) Attack
-2) Magic
-3) Run
-? You attack
-Slash: -4 enemy HP
-
-Enemy attacks
-Claw: -3 HP
-Defense value: 2
-(Press any key.)
-[key]
-HP: 9/10
-? You attack
-Slash: -4 enemy HP
-
-Enemy attacks
-Claw: -3 HP
-Defense value: 2
-(Press any key.)
-[key]
-HP: 8/10
-? )");
+    const std::string turn =
+        "? You attack\nSlash: -4 enemy HP\n\nEnemy attacks\nClaw: -3 HP\nDefense value: 2\n"
+        "(Press any key.)\n[key]\n";
+    EXPECT_EQ(said("1\n1\n", {1, 1, 1, 1}, [&] { encounter(beast::squirrel, v); }),
+              "Emberfell\n\nYou found a rabid squirrel\n(Press any key.)\n[key]\n"
+              "HP: 10/10\nMP: 5/5\n1) Attack\n2) Magic\n3) Run\n" +
+                  turn + "HP: 9/10\n" + turn + "HP: 8/10\n? ");
 }
 
 // What the page is told each wait asks, and the words of rules and leaders.

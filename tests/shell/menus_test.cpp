@@ -76,23 +76,8 @@ TEST(Menus, AWholeGameFromTheTitleScreenToGoodbye) {
     EXPECT_EQ(edges(shown[6]), framed("                            ╔═════════════╗\n"
                                       "                             Jory Penn\n[key]"));
     // The main menu has brought the loaded record within the game's limits.
-    EXPECT_EQ(shown[11], sheet + R"(Name: Sir Ayla
-Level: 8
-HP: 12/12
-MP: 4/6
-Strength: 2
-Vitality: 3
-Wisdom: 5
-Will: 14
-Weapon: Sword of the Gods
-Attack value: 30
-Armor: Hellforge
-Defense value: 20
-Experience: 6
-Experience Needed: 9
-Gold: 30000
-Monsters Killed: 13
-[key])");
+    EXPECT_EQ(fingerprint(shown[11]), 12987335445725468580u) << shown[11];
+    EXPECT_NE(shown[11].find("\nGold: 30000\n"), std::string::npos);
     EXPECT_EQ(shown[12], sheet + "Group members:\n* Elenium\n* Thatch\n* Garath\n[key]");
     EXPECT_EQ(shown[13],
               sheet + "Spells Owned:\n* Earthquake\n* Fireball\n* Water Blast\n* Cure\n[key]");
