@@ -58,12 +58,8 @@ class Game:
                                    dimensions=(24, 80), encoding="latin-1",
                                    preexec_fn=beforegame)
         self.child.logfile_read = self.log
-        self.pid = self.child.pid
+        self.pid, self.send = self.child.pid, self.child.send
         self.ended = False
-
-    def send(self, keys):
-        self.child.send(keys)
-        return True
 
     def play(self, *steps):
         """Types each step's keys, then reads until its text shows after the

@@ -138,6 +138,3 @@ class Saves(GameTest):
         self.assertEqual(self.read("saves/0;PWNEDQ"), savefile("0;PWNEDQ"))
         self.assertEqual(len(self.saves()), 4)
 
-
-if __name__ == "__main__":
-    unittest.main()
