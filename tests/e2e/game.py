@@ -6,12 +6,12 @@ one character a byte, so that every byte the game sends can be checked."""
 import fcntl
 import io
 import os
-import shutil
 import signal
 import tempfile
 import termios
 import time
 import unittest
+from pathlib import Path
 
 import pexpect
 
@@ -81,24 +81,20 @@ class Game:
         """A key wait is the only time canonical mode is off."""
         return not self.mode()[3] & termios.ICANON
 
-    def pump(self, seconds=0.01):
-        """Reads what the program prints for a while; whether it has ended."""
-        if not self.ended and self.child.expect([pexpect.EOF, pexpect.TIMEOUT], seconds) == 0:
-            self.child.wait()
-            self.ended = True
-        return self.ended
-
     def within(self, seconds, done):
+        """Reads what the program prints until `done`; false if it is not so in time."""
         end = time.monotonic() + seconds
         while not done():
             if time.monotonic() > end:
                 return False
-            self.pump()
+            if not self.ended and self.child.expect([pexpect.EOF, pexpect.TIMEOUT], 0.01) == 0:
+                self.child.wait()
+                self.ended = True
         return True
 
     def untilkeywait(self):
         """Until the game waits for a key; false if it does not in time."""
-        return self.within(10, lambda: self.waitingforkey() or self.pump(0)) and not self.ended
+        return self.within(10, lambda: self.waitingforkey() or self.ended) and not self.ended
 
     def end(self, seconds=10, presskeys=False):
         """Whether the program ends in time; with `presskeys`, a key is
@@ -112,40 +108,34 @@ class Game:
             if presskeys and fresh and self.waitingforkey():
                 printed, lastkey = len(self.output()), time.monotonic()
                 self.send(" ")
-            return self.pump()
+            return self.ended
 
         return self.within(seconds, pressed)
 
     def output(self):
         return self.log.getvalue()
 
-    def close(self):
-        self.child.close(force=True)
-
 
 class GameTest(unittest.TestCase):
     """Each test in a fresh empty folder (the games' saves go below it)."""
 
     def setUp(self):
-        self.folder = tempfile.mkdtemp(prefix="emberfell-")
-        self.addCleanup(shutil.rmtree, self.folder, ignore_errors=True)
+        self.folder = self.enterContext(tempfile.TemporaryDirectory(prefix="emberfell-"))
 
     def game(self, *args, **kwargs):
         game = Game(self.folder, *args, **kwargs)
-        self.addCleanup(game.close)
+        self.addCleanup(game.child.close, force=True)
         return game
 
     def path(self, name):
-        return os.path.join(self.folder, name)
+        return Path(self.folder, name)
 
     def write(self, name, text):
-        os.makedirs(os.path.dirname(self.path(name)), exist_ok=True)
-        with open(self.path(name), "w", encoding="latin-1") as file:
-            file.write(text)
+        self.path(name).parent.mkdir(parents=True, exist_ok=True)
+        self.path(name).write_bytes(text.encode("latin-1"))
 
     def read(self, name):
-        with open(self.path(name), encoding="latin-1") as file:
-            return file.read()
+        return self.path(name).read_bytes().decode("latin-1")
 
     def played(self, game, *steps):
         self.assertIsNone(game.play(*steps))
