@@ -8,7 +8,6 @@
 #include <climits>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "quests/script.h"
 #include "shell/menus.h"
@@ -57,8 +56,6 @@ TEST(QuestSteps, AnEditedRecordSaturatesAndAFullNameStopsAtItsField) {
     EXPECT_EQ(v.quest, INT_MAX);
 }
 
-const std::string title = titleline.substr(ScriptedConsole::clearmark.size());
-
 std::string repeat(const std::string& typed, int times) {
     return times > 0 ? typed + repeat(typed, times - 1) : "";
 }
@@ -85,20 +82,12 @@ TEST(DenOfGoblins, RunningFromEveryFightStillCompletesIt) {
     EXPECT_EQ(v.quest, 2);
 }
 
-TEST(OgresInTheForest, ItsClosingAndTheMagicPotionOnMaximumMP) {
+// Its closing is the whole game's (below); the potion adds to the maximum alone.
+TEST(OgresInTheForest, TheMagicPotionRaisesTheMaximumMPAlone) {
     vars v = strongknight(3);
     v.maxmp = 1000;
     v.mp = 300;
-    const std::vector<std::string> all = screens(take(ogreforest, v, repeat("1\n", 5)));
-    // Four screens of story, then each of the five fights shows three:
-    // intro, menu, victory.
-    ASSERT_EQ(all.size(), 19u);
-    EXPECT_EQ(all[18], title + R"(Quest Completed!!
-Spoils: 150 Gold
-Reward: 350 Gold
-        Magic potion
-Experience: 450
-[key])");
+    take(ogreforest, v, repeat("1\n", 5));
     EXPECT_EQ(v.maxmp, 1050);
     EXPECT_EQ(v.mp, 300);
 }

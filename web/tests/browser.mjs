@@ -112,6 +112,13 @@ export async function type(page, text) {
   }
 }
 
+// A key pressed with Control held.
+export async function ctrl(page, key) {
+  await page.keyboard.down('Control');
+  await page.keyboard.press(key);
+  await page.keyboard.up('Control');
+}
+
 // Text arriving at once, as a paste does: keys typed ahead of the game.
 export async function paste(page, text) {
   await page.$eval('.xterm-helper-textarea', (area, pasted) => {

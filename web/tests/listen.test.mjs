@@ -10,7 +10,7 @@ import {readFile, writeFile} from 'node:fs/promises';
 import {createRequire} from 'node:module';
 import {join} from 'node:path';
 import {test} from 'node:test';
-import {importknight, listening, openpage, paste, pause, status, type, version} from './browser.mjs';
+import {ctrl, importknight, listening, openpage, paste, pause, status, type, version} from './browser.mjs';
 import {aylasave, gameover, imported, usesession} from './screens.mjs';
 
 // axe-core, from the page's npm packages (web/node_modules).
@@ -165,9 +165,7 @@ test('a play heard through the page, by keyboard, zoomed and narrow', async () =
   await heard(page, [`HP: 10/10\nMP: 5/5\n${fightmenu}`], '1) Attack, 2) Magic, 3) Run');
   await scene(page, 'Fight');
   // Ctrl-D: the end of input ends the game.
-  await page.keyboard.down('Control');
-  await page.keyboard.press('d');
-  await page.keyboard.up('Control');
+  await ctrl(page, 'd');
   await status(page, gameover);
   await scene(page, 'The game is over');
 

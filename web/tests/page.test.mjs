@@ -7,19 +7,13 @@ import assert from 'node:assert/strict';
 import {writeFile} from 'node:fs/promises';
 import {join} from 'node:path';
 import {test} from 'node:test';
-import {exportknight, expectscreen, importknight, openpage, paste, status,
+import {ctrl, exportknight, expectscreen, importknight, openpage, paste, status,
         type} from './browser.mjs';
 import {aylasave, gameover, heading, imported, loadedscreen, mainmenu, newknight, save,
         startmenu, titleshown, usesession} from './screens.mjs';
 
 const shared = usesession();
 const file = (name) => join(shared.folder, name);
-
-const ctrl = async (page, key) => {
-  await page.keyboard.down('Control');
-  await page.keyboard.press(key);
-  await page.keyboard.up('Control');
-};
 
 // Counts the page's reads of the browser's storage, or fails its writes.
 function storagespy() {
