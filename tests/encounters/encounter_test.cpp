@@ -1,8 +1,8 @@
 // The monster menu, the bestiary as it has always been and each monster
 // fought by its row (start HP, gold bonus, experience and blows, seen in
 // short fights), and whole fights: a plain monster, the monsters with rules
-// of their own and edited saves. Draws of the dice, in order: the player's attack, the monster's
-// blow, one per joined companion, one at death.
+// of their own and edited saves. Draws of the dice, in order: the player's
+// attack, the monster's blow, one per joined companion, one at death.
 
 #include <gtest/gtest.h>
 
