@@ -44,28 +44,24 @@ constexpr Letterform letterforms[] = {
     {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
 };
 
-// The bytes in all of the UTF-8 letter this byte begins; 0 when it begins
-// none.
-std::size_t letterlength(unsigned char first) {
+// The form of the UTF-8 letter this byte begins; none when it begins none.
+const Letterform* formof(unsigned char first) {
     for (const Letterform& form : letterforms) {
-        if (within(first, form.first, form.last)) return form.bytes;
+        if (within(first, form.first, form.last)) return &form;
     }
-    return 0;
+    return nullptr;
 }
 
 // The bytes of the UTF-8 letter `text` begins with; 0 when it begins with
 // none (a stray byte, a letter cut short).
 std::size_t letterbytes(std::string_view text) {
     const auto byte = [&](std::size_t n) { return static_cast<unsigned char>(text[n]); };
-    for (const Letterform& form : letterforms) {
-        if (!within(byte(0), form.first, form.last)) continue;
-        if (text.size() < form.bytes || !within(byte(1), form.low, form.high)) return 0;
-        for (std::size_t n = 2; n < form.bytes; ++n) {
-            if (!within(byte(n), 0x80, 0xBF)) return 0;
-        }
-        return form.bytes;
+    const Letterform* form = formof(byte(0));
+    if (!form || text.size() < form->bytes || !within(byte(1), form->low, form->high)) return 0;
+    for (std::size_t n = 2; n < form->bytes; ++n) {
+        if (!within(byte(n), 0x80, 0xBF)) return 0;
     }
-    return 0;
+    return form->bytes;
 }
 
 // The bytes of the key's escape sequence `text` begins with (at its ESC);
@@ -136,15 +132,17 @@ void skipkey(std::istream& s) {
 Keyscan::Step Keyscan::next(unsigned char c) {
     const bool final = within(c, 0x40, 0x7E);
     switch (at) {
-        case At::start:
+        case At::start: {
             if (c == '[') at = At::csifirst;
             if (c == 'O') at = At::ss3;
             if (at != At::start) return Step::more;
             if (within(c, 0x20, 0x7E)) return Step::taken;
             // Alt with a letter of UTF-8: the letter's first byte tells its length.
-            following = static_cast<int>(letterlength(c)) - 1;
+            const Letterform* form = formof(c);
+            following = form ? static_cast<int>(form->bytes) - 1 : -1;
             at = At::letter;
             return following > 0 ? Step::more : Step::left;
+        }
         case At::csifirst:
             if (c == '[') {
                 at = At::linuxkey;
